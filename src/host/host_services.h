@@ -1,0 +1,38 @@
+// The host's service functions, found by name in the host executable.
+//
+// Each call looks its service up anew; nothing is cached. A host that does not
+// export a service is no error: the wrapper answers null or 0.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/records.h"
+
+namespace quor {
+
+// Calling convention of the host's services (callee cleans the stack).
+#if defined(_WIN32) && !defined(_WIN64)
+#define QUOR_HOST_CALL __stdcall
+#else
+#define QUOR_HOST_CALL
+#endif
+
+using HostMainWndFn = WindowHandle(QUOR_HOST_CALL*)();
+using HostFileVersionFn = std::int32_t(QUOR_HOST_CALL*)(const char16_t* path, ModuleVersionInfo* info);
+using HostModuleVersionFn = std::int32_t(QUOR_HOST_CALL*)(ModuleHandle module, ModuleVersionInfo* info);
+
+// The host's main window (HST_GetMainWnd), or null without the service.
+WindowHandle GetHostMainWnd();
+
+// Version of an executable file (HST_GetModuleVersionInfo); 0 without the
+// service, on a null record, or when the host cannot tell.
+std::int32_t QueryFileVersion(const char16_t* path, ModuleVersionInfo* info);
+
+// Version of a loaded module (HST_GetModuleVersionInfoEx); 0 without the
+// service or when the host cannot tell.
+std::int32_t QueryModuleVersion(ModuleHandle module, ModuleVersionInfo* info);
+
+// A version record ready to be handed to the host: size 20, components 0.
+inline ModuleVersionInfo BlankVersionInfo() { return ModuleVersionInfo{sizeof(ModuleVersionInfo), 0, 0, 0, 0}; }
+
+}  // namespace quor

@@ -1,0 +1,169 @@
+// The task text pipeline: trim, prefixes, then one encoding pass that does the
+// line-break, first-letter, run-narrowing and percent-encoding work together.
+#include "leadertask/task_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "leadertask/launcher.h"
+#include "platform/platform.h"
+
+namespace quor {
+namespace {
+
+constexpr std::u16string_view kTrimSet = u" \r\n";
+constexpr std::array<std::u16string_view, 4> kMarkerPrefixes = {u"++ ", u"!! ", u"%% ", u"== "};
+
+bool IsTrimUnit(char16_t unit) { return unit == u' ' || unit == u'\r' || unit == u'\n'; }
+
+// A character is trimmed when it is one unit of the trim set, or when its
+// first two units stand next to each other in the trim set.
+bool IsRemovable(std::u16string_view character) {
+    if (character.size() == 1) return IsTrimUnit(character[0]);
+    return kTrimSet.find(character.substr(0, 2)) != std::u16string_view::npos;
+}
+
+// Drops leading removable characters, stepping over characters as CharNextW
+// does, so that a space carrying a combining mark stays.
+std::u16string_view TrimStart(std::u16string_view text) {
+    while (!text.empty() && IsTrimUnit(text.front())) {
+        const std::size_t length = std::max<std::size_t>(1, platform::FirstCharLength(text));
+        if (!IsRemovable(text.substr(0, length))) break;
+        text.remove_prefix(length);
+    }
+    return text;
+}
+
+// Drops the trailing stretch of spaces, CRs and LFs. Walking back by units is
+// the same as walking forward by characters: no trim unit is ever a combining
+// mark, so each one in that stretch is a character of its own, and a mark
+// after a trim unit ends the stretch.
+std::u16string_view TrimEnd(std::u16string_view text) {
+    while (!text.empty() && IsTrimUnit(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Removes each marker prefix once, in list order, without trimming again.
+std::u16string_view DropMarkerPrefixes(std::u16string_view text) {
+    for (std::u16string_view prefix : kMarkerPrefixes) {
+        if (text.starts_with(prefix)) text.remove_prefix(prefix.size());
+    }
+    return text;
+}
+
+// Spaces left of a run of n: runs of three fold to one, then runs of two.
+constexpr std::size_t NarrowedRun(std::size_t n) { return (n / 3 + n % 3 + 1) / 2; }
+
+// Units the encoder copies unchanged: above the double quote, or '!'.
+bool IsPlain(char16_t unit) { return unit > u'"'; }
+
+// Adds up the length of the encoded text.
+struct CountingSink {
+    std::size_t size = 0;
+    void Copy(const char16_t*, std::size_t count) { size += count; }
+    void Percent(char16_t) { size += 3; }
+};
+
+// Writes the encoded text into a buffer of the counted length.
+struct WritingSink {
+    char16_t* out;
+    void Copy(const char16_t* units, std::size_t count) {
+        std::memcpy(out, units, count * sizeof(char16_t));
+        out += count;
+    }
+    void Percent(char16_t unit) {
+        constexpr char16_t kHex[] = u"0123456789ABCDEF";
+        out[0] = u'%';
+        out[1] = kHex[(unit >> 4) & 0xF];
+        out[2] = kHex[unit & 0xF];
+        out += 3;
+    }
+};
+
+// One pass over the trimmed text: CR LF pairs count as spaces, the first unit
+// is upper-cased, runs of spaces are narrowed and written as "%20", lone CRs
+// and LFs become "%20" of their own, and double quotes and control units are
+// percent-encoded; everything else is copied as it is.
+template <typename Sink>
+void Encode(std::u16string_view text, Sink& sink) {
+    const char16_t* at = text.data();
+    const char16_t* const end = at + text.size();
+    std::size_t spaces = 0;
+    auto flushSpaces = [&] {
+        for (std::size_t left = NarrowedRun(spaces); spaces != 0 && left != 0; --left) sink.Percent(u' ');
+        spaces = 0;
+    };
+    auto encodeUnit = [&](char16_t unit) {
+        if (unit == u' ') {
+            ++spaces;
+            return;
+        }
+        flushSpaces();
+        if (unit == u'\r' || unit == u'\n') {
+            sink.Percent(u' ');
+        } else if (unit == u'"' || (unit >= 0x01 && unit <= 0x1F)) {
+            sink.Percent(unit);
+        } else {
+            sink.Copy(&unit, 1);
+        }
+    };
+    if (at != end && !(at[0] == u'\r' && at + 1 != end && at[1] == u'\n')) {
+        encodeUnit(platform::UpperUnit(*at++));
+    }
+    while (at != end) {
+        const char16_t* const plain = at;
+        while (at != end && IsPlain(*at)) ++at;
+        if (at != plain) {
+            flushSpaces();
+            sink.Copy(plain, static_cast<std::size_t>(at - plain));
+            if (at == end) break;
+        }
+        const char16_t unit = *at++;
+        if (unit == u'\r' && at != end && *at == u'\n') {
+            ++at;
+            ++spaces;
+        } else {
+            encodeUnit(unit);
+        }
+    }
+    flushSpaces();
+}
+
+std::u16string_view Normalize(std::u16string_view text) {
+    return DropMarkerPrefixes(TrimEnd(TrimStart(text)));
+}
+
+// Builds head + encoded body + tail in one allocation of the final size.
+std::u16string Assemble(std::u16string_view head, std::u16string_view text,
+                        std::u16string_view tail, std::size_t spare) {
+    const std::u16string_view body = Normalize(text);
+    CountingSink counter;
+    Encode(body, counter);
+    const std::size_t size = head.size() + counter.size + tail.size();
+    std::u16string result;
+    result.reserve(size + spare);
+    result.resize_and_overwrite(size, [&](char16_t* out, std::size_t) {
+        out = std::copy(head.begin(), head.end(), out);
+        WritingSink writer{out};
+        Encode(body, writer);
+        std::copy(tail.begin(), tail.end(), writer.out);
+        return size;
+    });
+    return result;
+}
+
+}  // namespace
+
+std::u16string PrepareTaskText(std::u16string_view text) { return Assemble({}, text, {}, 0); }
+
+std::u16string BuildTaskLink(std::u16string_view text, std::size_t spare) {
+    return Assemble(kTaskLinkHead, text, kTaskLinkTail, spare);
+}
+
+bool SendTextToLT(const char16_t* text, WindowHandle ownerWnd, bool show) {
+    const std::u16string_view view = text != nullptr ? std::u16string_view(text) : std::u16string_view();
+    return RunLT(ownerWnd, BuildTaskLink(view, show ? 0 : kExitSwitch.size()), show);
+}
+
+}  // namespace quor

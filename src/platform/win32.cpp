@@ -1,0 +1,87 @@
+// The platform calls, made with the Windows API.
+#include "platform/platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <array>
+
+namespace quor::platform {
+namespace {
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+// Owns an open registry key and closes it when it goes out of scope.
+class unique_hkey {
+public:
+    unique_hkey() = default;
+    ~unique_hkey() { reset(); }
+    unique_hkey(const unique_hkey&) = delete;
+    unique_hkey& operator=(const unique_hkey&) = delete;
+
+    HKEY get() const { return key_; }
+    HKEY* put() {
+        reset();
+        return &key_;
+    }
+    void reset() {
+        if (key_ != nullptr) RegCloseKey(key_);
+        key_ = nullptr;
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+HostService FindHostService(const char* name) {
+    HMODULE host = GetModuleHandleW(nullptr);
+    if (host == nullptr) return nullptr;
+    return reinterpret_cast<HostService>(GetProcAddress(host, name));
+}
+
+RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName,
+                                   void* buffer, std::uint32_t bufferBytes) {
+    unique_hkey opened;
+    LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, Wide(key), 0, KEY_QUERY_VALUE, opened.put());
+    if (status != ERROR_SUCCESS) return {status, 0};
+    DWORD type = 0;
+    DWORD bytes = bufferBytes;
+    status = RegQueryValueExW(opened.get(), Wide(valueName), nullptr, &type,
+                              static_cast<BYTE*>(buffer), &bytes);
+    opened.reset();
+    if (status != ERROR_SUCCESS) return {status, 0};
+    return {status, std::min<DWORD>(bytes, bufferBytes)};
+}
+
+std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb, const char16_t* file,
+                               const char16_t* parameters, const char16_t* directory,
+                               int showCommand) {
+    HINSTANCE result = ShellExecuteW(static_cast<HWND>(owner), Wide(verb), Wide(file),
+                                     Wide(parameters), Wide(directory), showCommand);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
+                   std::uint32_t style) {
+    return MessageBoxW(static_cast<HWND>(owner), Wide(text), Wide(caption), style);
+}
+
+char16_t UpperUnit(char16_t unit) {
+    wchar_t one[2] = {static_cast<wchar_t>(unit), L'\0'};
+    CharUpperW(one);
+    return static_cast<char16_t>(one[0]);
+}
+
+std::size_t FirstCharLength(std::u16string_view text) {
+    // CharNextW wants a terminated string: give it a bounded window of the text,
+    // longer than any base character with its marks in real text.
+    std::array<wchar_t, 32> window{};
+    const std::size_t count = std::min(text.size(), window.size() - 1);
+    std::copy_n(text.begin(), count, window.begin());
+    return static_cast<std::size_t>(CharNextW(window.data()) - window.data());
+}
+
+}  // namespace quor::platform

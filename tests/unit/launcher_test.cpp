@@ -1,0 +1,86 @@
+// LeaderTask launches: the exact shell call in each mode and how its result
+// is read.
+#include <gtest/gtest.h>
+
+#include "leadertask/launcher.h"
+#include "support/fake_platform.h"
+
+namespace quor {
+namespace {
+
+constexpr char16_t kPath[] = u"C:\\Program Files\\Leader Task\\LeaderTask.exe";
+const auto kOwner = reinterpret_cast<WindowHandle>(0x4242);
+
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::Reset();
+        fake::world().SetLTPath(kPath);
+    }
+    static const fake::ShellCall& OnlyCall() {
+        EXPECT_EQ(fake::world().shellCalls.size(), 1u);
+        return fake::world().shellCalls.at(0);
+    }
+};
+
+TEST_F(LauncherTest, ShellResultsAboveThirtyTwoAreSuccess) {
+    EXPECT_FALSE(ShellSucceeded(0));
+    EXPECT_FALSE(ShellSucceeded(2));
+    EXPECT_FALSE(ShellSucceeded(32));
+    EXPECT_TRUE(ShellSucceeded(33));
+    EXPECT_FALSE(ShellSucceeded(static_cast<std::intptr_t>(0x80000000u)));
+    EXPECT_FALSE(ShellSucceeded(-5));
+    EXPECT_TRUE(ShellSucceeded(static_cast<std::intptr_t>(0x7FFFFFFF)));
+}
+
+TEST_F(LauncherTest, ShownModeOpensThePathWithTheLinkAlone) {
+    EXPECT_TRUE(RunLT(kOwner, u"lt://planning_add?{Buy%20milk}", true));
+    const fake::ShellCall& call = OnlyCall();
+    EXPECT_EQ(call.owner, kOwner);
+    EXPECT_EQ(call.verb, u"open");
+    EXPECT_EQ(call.file, kPath);
+    EXPECT_EQ(call.parameters, u"lt://planning_add?{Buy%20milk}");
+    EXPECT_EQ(call.directory, std::nullopt);
+    EXPECT_EQ(call.showCommand, 5);
+}
+
+TEST_F(LauncherTest, HiddenModeAddsTheExitSwitch) {
+    EXPECT_TRUE(RunLT(nullptr, u"lt://planning_add?{Buy%20milk}", false));
+    EXPECT_EQ(OnlyCall().parameters, u"lt://planning_add?{Buy%20milk} /exit");
+    EXPECT_EQ(OnlyCall().owner, nullptr);
+}
+
+TEST_F(LauncherTest, NoPathMeansNoLaunch) {
+    fake::world().registryStatus = 2;
+    EXPECT_FALSE(RunLT(kOwner, u"lt://planning_add?{}", true));
+    EXPECT_TRUE(fake::world().shellCalls.empty());
+}
+
+TEST_F(LauncherTest, ReadsThePathAnewOnEveryLaunch) {
+    RunLT(nullptr, u"a", true);
+    fake::world().SetLTPath(u"D:\\LT.exe");
+    RunLT(nullptr, u"a", true);
+    ASSERT_EQ(fake::world().shellCalls.size(), 2u);
+    EXPECT_EQ(fake::world().shellCalls[1].file, u"D:\\LT.exe");
+}
+
+TEST_F(LauncherTest, ShellFailureIsFalse) {
+    for (std::intptr_t result : {std::intptr_t{2}, std::intptr_t{32}, static_cast<std::intptr_t>(0xFFFFFFFFu)}) {
+        fake::world().shellResult = result;
+        EXPECT_FALSE(RunLT(nullptr, u"a", true)) << result;
+        EXPECT_FALSE(StartLT(nullptr, kPath)) << result;
+    }
+}
+
+TEST_F(LauncherTest, BareStartHasNoParameters) {
+    EXPECT_TRUE(StartLT(kOwner, kPath));
+    const fake::ShellCall& call = OnlyCall();
+    EXPECT_EQ(call.file, kPath);
+    EXPECT_EQ(call.parameters, std::nullopt);
+    EXPECT_EQ(call.verb, u"open");
+    EXPECT_EQ(call.owner, kOwner);
+    EXPECT_EQ(call.showCommand, 5);
+}
+
+}  // namespace
+}  // namespace quor

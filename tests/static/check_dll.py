@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""Static checks of a built QuorlinkU.dll: what the host and Windows see
+without running it. Usage: check_dll.py DLL MACHINE  (MACHINE: i386 or amd64)."""
+
+import sys
+
+import pefile
+
+EXPORTS = {
+    "AboutProc",
+    "InitText2LTProc",
+    "Quor_GetMenuItemInfo",
+    "Quor_GetPluginInfo",
+    "Quor_IsSupportsPluginUnicode",
+    "StartLTProc",
+    "Text2LTProc",
+}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "shell32.dll", "msvcrt.dll"}
+MACHINES = {"i386": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
+            "amd64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
+VERSION_MS, VERSION_LS = (2 << 16) | 0, (0 << 16) | 9
+VFT_DLL = 2
+
+
+def check(pe, machine):
+    failures = []
+
+    def expect(condition, what):
+        if not condition:
+            failures.append(what)
+
+    expect(pe.FILE_HEADER.Machine == MACHINES[machine], f"machine is {machine}")
+    expect(pe.FILE_HEADER.Characteristics & pefile.IMAGE_CHARACTERISTICS["IMAGE_FILE_DLL"], "a DLL")
+    expect((machine == "i386") == (pe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE),
+           "PE32 for i386, PE32+ for amd64")
+    expect(pe.FILE_HEADER.TimeDateStamp == 0, "no link timestamp")
+
+    export_table = getattr(pe, "DIRECTORY_ENTRY_EXPORT", None)
+    exports = {s.name.decode(): s.address for s in export_table.symbols} if export_table else {}
+    expect(set(exports) == EXPORTS, f"exports exactly {sorted(EXPORTS)}, got {sorted(exports)}")
+    expect(exports.get("AboutProc") == exports.get("Quor_IsSupportsPluginUnicode"),
+           "AboutProc and Quor_IsSupportsPluginUnicode at one address")
+
+    imports = {entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
+    expect(imports <= SYSTEM_DLLS, f"imports from system DLLs only, got {sorted(imports)}")
+
+    if not hasattr(pe, "VS_FIXEDFILEINFO"):
+        return failures + ["a version resource"]
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    expect((fixed.FileVersionMS, fixed.FileVersionLS) == (VERSION_MS, VERSION_LS), "file version 2.0.0.9")
+    expect((fixed.ProductVersionMS, fixed.ProductVersionLS) == (VERSION_MS, VERSION_LS),
+           "product version 2.0.0.9")
+    expect(fixed.FileType == VFT_DLL, "file type DLL")
+
+    tables = {table.LangID.decode().lower(): table.entries
+              for info in pe.FileInfo[0] if info.Key == b"StringFileInfo"
+              for table in info.StringTable}
+    strings = {k.decode(): v.decode() for k, v in tables.get("041904b0", {}).items()}
+    expect("041904b0" in tables, f"string block 041904b0, got {sorted(tables)}")
+    expect(strings.get("FileVersion") == "2, 0, 0, 9", "FileVersion string '2, 0, 0, 9'")
+    expect(strings.get("ProductVersion") == "2, 0, 0, 9", "ProductVersion string '2, 0, 0, 9'")
+    expect(strings.get("ProductName") == "Quorlink", "ProductName 'Quorlink'")
+    return failures
+
+
+def main():
+    path, machine = sys.argv[1], sys.argv[2]
+    pe = pefile.PE(path)
+    failures = check(pe, machine)
+    for failure in failures:
+        print(f"FAILED: {path}: expected {failure}")
+    print(f"{path}: {len(failures)} failed checks")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

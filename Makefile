@@ -4,7 +4,7 @@
 PYTHON := /usr/bin/python3
 CONFIGURE = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
-.PHONY: deps native sanitize fuzz-build win64 win32 dist demo test bench fuzz clean
+.PHONY: deps lint native sanitize fuzz-build win64 win32 dist demo test bench fuzz clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -20,11 +20,18 @@ dist: win32 win64
 	mkdir -p dist/x86 dist/x64
 	cp build/win32/QuorlinkU.dll dist/x86/QuorlinkU.dll
 	cp build/win64/QuorlinkU.dll dist/x64/QuorlinkU.dll
+	$(PYTHON) tools/make_dist_zip.py dist/quorlink-2.0.0.9.zip \
+		x86/QuorlinkU.dll=dist/x86/QuorlinkU.dll x64/QuorlinkU.dll=dist/x64/QuorlinkU.dll \
+		README.md=README.md CHANGELOG.md=CHANGELOG.md LICENSE=LICENSE
 
 demo: dist
 	bash tools/demo.sh build/win64
 
-test: native sanitize fuzz-build dist
+lint: deps
+	cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
+		--quiet --error-exitcode=1 -I src -I tests src tests/support
+
+test: lint native sanitize fuzz-build dist
 	ctest --preset native
 	ctest --preset sanitize
 	ctest --preset fuzz -j2

@@ -8,11 +8,11 @@ namespace {
 
 struct UpperPair {
   char16_t unit;
-  char16_t upper;
+  char16_t upper;  // cppcheck-suppress unusedStructMember ; read through the generated table
 };
 
 struct MarkRange {
-  char32_t first;
+  char32_t first;  // cppcheck-suppress unusedStructMember ; read through the generated table
   char32_t last;
 };
 

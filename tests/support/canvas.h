@@ -2,6 +2,7 @@
 // that a test can tell exactly which bytes a call wrote.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -51,12 +52,10 @@ private:
     static unsigned char Pattern(std::size_t i) { return static_cast<unsigned char>(0xA5 ^ (i * 7)); }
 
     static bool IsAllowed(long offset, const std::vector<Span>& allowed) {
-        for (const Span& span : allowed) {
-            if (offset >= static_cast<long>(span.offset) &&
-                offset < static_cast<long>(span.offset + span.length))
-                return true;
-        }
-        return false;
+        return std::any_of(allowed.begin(), allowed.end(), [offset](const Span& span) {
+            return offset >= static_cast<long>(span.offset) &&
+                   offset < static_cast<long>(span.offset + span.length);
+        });
     }
 
     alignas(16) unsigned char bytes_[sizeof(Record) + 2 * kGuard];

@@ -33,6 +33,8 @@ std::int32_t QueryFileVersion(const char16_t* path, ModuleVersionInfo* info);
 std::int32_t QueryModuleVersion(ModuleHandle module, ModuleVersionInfo* info);
 
 // A version record ready to be handed to the host: size 20, components 0.
-inline ModuleVersionInfo BlankVersionInfo() { return ModuleVersionInfo{sizeof(ModuleVersionInfo), 0, 0, 0, 0}; }
+inline ModuleVersionInfo BlankVersionInfo() {
+    return ModuleVersionInfo{sizeof(ModuleVersionInfo), 0, 0, 0, 0};
+}
 
 }  // namespace quor

@@ -13,9 +13,9 @@ namespace quor {
 std::u16string GetLTPath() {
     // The registry is told 1024 bytes: a path of 511 units and its terminator.
     std::array<char16_t, 512> buffer{};
-    const platform::RegistryRead read = platform::ReadUserRegistryValue(
-        u"Software\\Almeza\\LeaderTask", u"LastStart", buffer.data(),
-        static_cast<std::uint32_t>(sizeof(buffer)));
+    const platform::RegistryRead read =
+        platform::ReadUserRegistryValue(u"Software\\Almeza\\LeaderTask", u"LastStart", buffer.data(),
+                                        static_cast<std::uint32_t>(sizeof(buffer)));
     if (read.status != 0) return {};
     // Only the units the query wrote count; a value stored without its
     // terminator ends with its last whole unit, and an odd last byte is dropped.

@@ -135,8 +135,8 @@ std::u16string_view Normalize(std::u16string_view text) {
 }
 
 // Builds head + encoded body + tail in one allocation of the final size.
-std::u16string Assemble(std::u16string_view head, std::u16string_view text,
-                        std::u16string_view tail, std::size_t spare) {
+std::u16string Assemble(std::u16string_view head, std::u16string_view text, std::u16string_view tail,
+                        std::size_t spare) {
     const std::u16string_view body = Normalize(text);
     CountingSink counter;
     Encode(body, counter);

@@ -30,17 +30,15 @@ struct RegistryRead {
 // Reads a value under HKEY_CURRENT_USER\key into buffer, telling the registry
 // it holds bufferBytes bytes. The key is opened for querying only and closed
 // before the call returns.
-RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName,
-                                   void* buffer, std::uint32_t bufferBytes);
+RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName, void* buffer,
+                                   std::uint32_t bufferBytes);
 
 // ShellExecuteW: the returned instance value, as a pointer-sized integer.
-std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb,
-                               const char16_t* file, const char16_t* parameters,
-                               const char16_t* directory, int showCommand);
+std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb, const char16_t* file,
+                               const char16_t* parameters, const char16_t* directory, int showCommand);
 
 // MessageBoxW; the answer is the button the user pressed.
-int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
-                   std::uint32_t style);
+int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption, std::uint32_t style);
 
 // CharUpperW applied to a one-unit string.
 char16_t UpperUnit(char16_t unit);

@@ -1,8 +1,8 @@
 // The platform calls, made with the Windows API.
 #include "platform/platform.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <array>
@@ -42,30 +42,28 @@ HostService FindHostService(const char* name) {
     return reinterpret_cast<HostService>(GetProcAddress(host, name));
 }
 
-RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName,
-                                   void* buffer, std::uint32_t bufferBytes) {
+RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName, void* buffer,
+                                   std::uint32_t bufferBytes) {
     unique_hkey opened;
     LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, Wide(key), 0, KEY_QUERY_VALUE, opened.put());
     if (status != ERROR_SUCCESS) return {status, 0};
     DWORD type = 0;
     DWORD bytes = bufferBytes;
-    status = RegQueryValueExW(opened.get(), Wide(valueName), nullptr, &type,
-                              static_cast<BYTE*>(buffer), &bytes);
+    status =
+        RegQueryValueExW(opened.get(), Wide(valueName), nullptr, &type, static_cast<BYTE*>(buffer), &bytes);
     opened.reset();
     if (status != ERROR_SUCCESS) return {status, 0};
     return {status, std::min<DWORD>(bytes, bufferBytes)};
 }
 
 std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb, const char16_t* file,
-                               const char16_t* parameters, const char16_t* directory,
-                               int showCommand) {
-    HINSTANCE result = ShellExecuteW(static_cast<HWND>(owner), Wide(verb), Wide(file),
-                                     Wide(parameters), Wide(directory), showCommand);
+                               const char16_t* parameters, const char16_t* directory, int showCommand) {
+    HINSTANCE result = ShellExecuteW(static_cast<HWND>(owner), Wide(verb), Wide(file), Wide(parameters),
+                                     Wide(directory), showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
-int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
-                   std::uint32_t style) {
+int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption, std::uint32_t style) {
     return MessageBoxW(static_cast<HWND>(owner), Wide(text), Wide(caption), style);
 }
 

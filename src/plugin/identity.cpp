@@ -28,9 +28,7 @@ std::u16string DisplayName(ModuleHandle module) {
 }
 
 // A record shorter than the fields we write would be filled past its end.
-bool CanFill(const PluginInfo* info) {
-    return info != nullptr && info->size >= kPluginInfoFilledSize;
-}
+bool CanFill(const PluginInfo* info) { return info != nullptr && info->size >= kPluginInfoFilledSize; }
 
 }  // namespace
 }  // namespace quor

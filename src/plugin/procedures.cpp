@@ -28,7 +28,8 @@ void ShowMessage(const std::u16string& text, std::uint32_t style) {
 
 // The message for a LeaderTask that is missing or too old for the hidden mode.
 std::u16string VersionMessage(const ModuleVersionInfo& version, const std::u16string& path) {
-    std::u16string text = u"This command required version LeaderTask 6.9.5.2 or later\nYour version of LeaderTask: ";
+    std::u16string text =
+        u"This command required version LeaderTask 6.9.5.2 or later\nYour version of LeaderTask: ";
     AppendComponent(text, version.major);
     text += u'.';
     AppendComponent(text, version.minor);

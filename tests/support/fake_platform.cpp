@@ -97,15 +97,13 @@ RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueNam
 }
 
 std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb, const char16_t* file,
-                               const char16_t* parameters, const char16_t* directory,
-                               int showCommand) {
+                               const char16_t* parameters, const char16_t* directory, int showCommand) {
     world().shellCalls.push_back(
         {owner, verb, file, fake::Text(parameters), fake::Text(directory), showCommand});
     return world().shellResult;
 }
 
-int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
-                   std::uint32_t style) {
+int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption, std::uint32_t style) {
     world().messages.push_back({owner, text, caption, style});
     return 1;
 }

@@ -65,7 +65,8 @@ TEST_F(LauncherTest, ReadsThePathAnewOnEveryLaunch) {
 }
 
 TEST_F(LauncherTest, ShellFailureIsFalse) {
-    for (std::intptr_t result : {std::intptr_t{2}, std::intptr_t{32}, static_cast<std::intptr_t>(0xFFFFFFFFu)}) {
+    for (std::intptr_t result :
+         {std::intptr_t{2}, std::intptr_t{32}, static_cast<std::intptr_t>(0xFFFFFFFFu)}) {
         fake::world().shellResult = result;
         EXPECT_FALSE(RunLT(nullptr, u"a", true)) << result;
         EXPECT_FALSE(StartLT(nullptr, kPath)) << result;

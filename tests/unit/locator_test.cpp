@@ -39,9 +39,9 @@ TEST_F(LocatorTest, PathIsTheTextUpToTheFirstNullWithinTheBytesRead) {
         std::vector<std::uint8_t> data;
         std::u16string expected;
     } cases[] = {
-        {Bytes(u"C:\\a.exe"), u"C:\\a.exe"},                      // no terminator
+        {Bytes(u"C:\\a.exe"), u"C:\\a.exe"},                         // no terminator
         {Bytes(std::u16string(u"C:\\a\0C:\\b\0\0", 12)), u"C:\\a"},  // several strings
-        {{'C', 0, ':', 0, 'x'}, u"C:"},                            // odd length
+        {{'C', 0, ':', 0, 'x'}, u"C:"},                              // odd length
         {{'C'}, u""},
         {{}, u""},
         {Bytes(std::u16string(u"\0C:\\a", 5)), u""},
@@ -67,10 +67,10 @@ TEST_F(LocatorTest, VersionsAgainstTheMinimum) {
         ModuleVersionInfo version;
         bool passes;
     } cases[] = {
-        {fake::Version(6, 9, 5, 2), true},        {fake::Version(6, 9, 5, 1), false},
-        {fake::Version(6, 9, 4, 9), false},       {fake::Version(6, 8, 9, 9), false},
-        {fake::Version(5, 99, 99, 99), false},    {fake::Version(6, 9, 6, 0), true},
-        {fake::Version(6, 10, 0, 0), true},       {fake::Version(7, 0, 0, 0), true},
+        {fake::Version(6, 9, 5, 2), true},           {fake::Version(6, 9, 5, 1), false},
+        {fake::Version(6, 9, 4, 9), false},          {fake::Version(6, 8, 9, 9), false},
+        {fake::Version(5, 99, 99, 99), false},       {fake::Version(6, 9, 6, 0), true},
+        {fake::Version(6, 10, 0, 0), true},          {fake::Version(7, 0, 0, 0), true},
         {fake::Version(4294967295u, 0, 0, 0), true},
     };
     fake::world().SetLTPath(kPath);

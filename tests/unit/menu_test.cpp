@@ -25,7 +25,9 @@ protected:
         fake::world().SetLTPath(kPath);
         SetLeaderTask(fake::Version(6, 9, 5, 2));
     }
-    static void SetLeaderTask(const ModuleVersionInfo& version) { fake::world().fileVersions[kPath] = version; }
+    static void SetLeaderTask(const ModuleVersionInfo& version) {
+        fake::world().fileVersions[kPath] = version;
+    }
 };
 
 struct Entry {
@@ -34,16 +36,22 @@ struct Entry {
     std::string procName;
     std::string initProcName;  // empty: not written
     std::int32_t itemCode;
-    std::int32_t itemParam;    // -1: not written
+    std::int32_t itemParam;  // -1: not written
 };
 
 const Entry kShow = {u"Save Text To LeaderTask (and show)",
                      u"Save selected text as new task to LeaderTask organizer (and show LT)",
-                     "Text2LTProc", "InitText2LTProc", 5, 1};
+                     "Text2LTProc",
+                     "InitText2LTProc",
+                     5,
+                     1};
 const Entry kHidden = {u"Save Text To LeaderTask (NOT show)",
                        u"Save selected text as new task to LeaderTask organizer (do NOT show LT; "
                        u"Required LeaderTask 6.9.5.2 or later)",
-                       "Text2LTProc", "InitText2LTProc", 5, 0};
+                       "Text2LTProc",
+                       "InitText2LTProc",
+                       5,
+                       0};
 const Entry kStart = {u"Start LeaderTask", u"Start the LeaderTask organizer", "StartLTProc", "", 6, -1};
 
 std::vector<Span> Fields(const Entry& entry) {
@@ -116,8 +124,8 @@ TEST_F(MenuTest, HiddenEntryFollowsTheVersionGateAtEachQuery) {
         std::int32_t hostValue;
         std::int32_t expected;
     } cases[] = {
-        {true, fake::Version(6, 9, 5, 2), 0, 0},  {true, fake::Version(6, 9, 5, 2), 1, 1},
-        {true, fake::Version(6, 9, 4, 9), 0, 1},  {false, fake::Version(6, 9, 5, 2), 0, 1},
+        {true, fake::Version(6, 9, 5, 2), 0, 0},   {true, fake::Version(6, 9, 5, 2), 1, 1},
+        {true, fake::Version(6, 9, 4, 9), 0, 1},   {false, fake::Version(6, 9, 5, 2), 0, 1},
         {true, fake::Version(7, 0, 0, 0), 77, 77},
     };
     for (const auto& c : cases) {

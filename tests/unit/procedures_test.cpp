@@ -20,7 +20,8 @@ const std::u16string kTooOldTail =
     u"\n\nPlease, use command with show LT or update Your version of LeaderTask";
 
 std::u16string TooOldMessage(std::u16string_view version, std::u16string_view path) {
-    return kTooOldHead + std::u16string(version) + u"\nLeaderTask Path: " + std::u16string(path) + kTooOldTail;
+    return kTooOldHead + std::u16string(version) + u"\nLeaderTask Path: " + std::u16string(path) +
+           kTooOldTail;
 }
 
 class ProceduresTest : public ::testing::Test {
@@ -45,8 +46,9 @@ TEST_F(ProceduresTest, InitWritesOnlyInitCodeAndInitFlag) {
     EXPECT_EQ(InitText2LTProc(canvas.record()), 1);
     EXPECT_EQ(canvas.record()->initCode, 3);
     EXPECT_EQ(canvas.record()->initFlag, 1);
-    EXPECT_EQ(canvas.ChangedOutside({{offsetof(ProcCallInfo, initCode), 4}, {offsetof(ProcCallInfo, initFlag), 4}}),
-              std::vector<long>{});
+    EXPECT_EQ(
+        canvas.ChangedOutside({{offsetof(ProcCallInfo, initCode), 4}, {offsetof(ProcCallInfo, initFlag), 4}}),
+        std::vector<long>{});
     EXPECT_EQ(InitText2LTProc(nullptr), 0);
     EXPECT_EQ(Text2LTProc(nullptr), 0);
 }

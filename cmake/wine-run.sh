@@ -3,7 +3,7 @@
 # The prefix is created on first use with Wine's null graphics driver, so
 # windows and message boxes work without any X display.
 set -eu
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64

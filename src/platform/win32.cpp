@@ -1,8 +1,9 @@
 // The platform calls, made with the Windows API.
 #include "platform/platform.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,244 @@
+// quorhost's commands: the plug-in's identity, LeaderTask as the host finds it,
+// the menu, running an entry, and registering LeaderTask.
+#include "commands.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+
+#include "host_windows.h"
+#include "message_watch.h"
+#include "plugin.h"
+#include "registry.h"
+#include "report.h"
+#include "text.h"
+#include "version_info.h"
+
+namespace quorhost {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  quorhost PLUGIN identity\n"
+    "  quorhost PLUGIN leadertask\n"
+    "  quorhost PLUGIN menu\n"
+    "  quorhost PLUGIN run INDEX [--text TEXT | --text-file FILE] [--owner main|none|other]\n"
+    "  quorhost register-leadertask PATH\n"
+    "  quorhost unregister-leadertask\n"
+    "PLUGIN and PATH may be Windows paths or, under Wine, Unix paths.";
+
+constexpr std::int32_t kMaxMenuEntries = 64;
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// LeaderTask as the host finds it: the registered path and the file's version.
+struct LeaderTask {
+    std::optional<std::wstring> path;
+    std::optional<FileVersion> version;
+};
+
+LeaderTask FindLeaderTask() {
+    const std::optional<RegistryValue> value = ReadLeaderTaskValue();
+    if (!value) return {};
+    std::wstring path(value->data.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(path.data(), value->data.data(), path.size() * sizeof(wchar_t));
+    if (const std::size_t end = path.find(L'\0'); end != std::wstring::npos) path.resize(end);
+    return {path, ReadFileVersion(path.c_str())};
+}
+
+// Why the hidden mode cannot be used, or nothing when it can.
+std::optional<std::string> HiddenModeObstacle(const LeaderTask& leaderTask) {
+    const std::string minimum = ToText(kHiddenModeVersion);
+    if (!leaderTask.path || leaderTask.path->empty()) return "LeaderTask is not registered";
+    if (!leaderTask.version) return "the version of LeaderTask cannot be read";
+    if (*leaderTask.version < kHiddenModeVersion) {
+        return "LeaderTask " + ToText(*leaderTask.version) + " is older than " + minimum;
+    }
+    return std::nullopt;
+}
+
+quor::MenuItemInfo MenuEntry(const Plugin& plugin, std::int32_t index, std::int32_t& answer) {
+    quor::MenuItemInfo item{};
+    answer = plugin.Find<GetMenuItemInfoFn>("Quor_GetMenuItemInfo")(index, &item);
+    return item;
+}
+
+int Identity(const Plugin& plugin) {
+    quor::PluginInfo info{};
+    info.size = sizeof(info);
+    const std::int32_t answer = plugin.Find<GetPluginInfoFn>("Quor_GetPluginInfo")(&info);
+    Print("Quor_GetPluginInfo: " + std::to_string(answer));
+    Print("Display name: " + Visible(ToWide(FieldText(info.displayName))));
+    Print("Info code: " + std::to_string(info.infoCode));
+    Print("Flags: " + Hex(info.flags));
+    Print("Quor_IsSupportsPluginUnicode: " +
+          std::to_string(plugin.Find<AnswerFn>("Quor_IsSupportsPluginUnicode")()));
+    Print("AboutProc: " + std::to_string(plugin.Find<AnswerFn>("AboutProc")()));
+    return 0;
+}
+
+int ShowLeaderTask() {
+    const LeaderTask leaderTask = FindLeaderTask();
+    if (!leaderTask.path) {
+        Print("LeaderTask is not registered (no value LastStart under HKCU\\Software\\Almeza\\LeaderTask).");
+    } else {
+        Print("LeaderTask path: " + Visible(*leaderTask.path));
+        Print("Version (as the host's version service reads it): " +
+              (leaderTask.version ? ToText(*leaderTask.version)
+                                  : "cannot be read (no file or no version resource)"));
+    }
+    const std::optional<std::string> obstacle = HiddenModeObstacle(leaderTask);
+    Print("Saving without showing LeaderTask (needs " + ToText(kHiddenModeVersion) +
+          " or later): " + (obstacle ? "not available, " + *obstacle : "available"));
+    return 0;
+}
+
+int ShowMenu(const Plugin& plugin) {
+    const std::optional<std::string> obstacle = HiddenModeObstacle(FindLeaderTask());
+    Print("The plug-in's menu:");
+    std::int32_t answer = 0;
+    for (std::int32_t index = 0; index < kMaxMenuEntries; ++index) {
+        const quor::MenuItemInfo item = MenuEntry(plugin, index, answer);
+        if (answer == 0) break;
+        const std::string caption = Visible(ToWide(FieldText(item.caption)));
+        const std::string procedure = FieldText(item.procName);
+        if (caption.empty() && procedure.empty()) {
+            Print("  [" + std::to_string(index) + "] ------------ (separator)");
+            continue;
+        }
+        std::string line = "  [" + std::to_string(index) + "] " + caption;
+        if (item.unavailable != 0)
+            line += "   (unavailable: " + obstacle.value_or("the plug-in says so") + ")";
+        Print(line);
+        Print("        hint: " + Visible(ToWide(FieldText(item.hint))));
+        const std::string init = FieldText(item.initProcName);
+        Print("        runs: " + (init.empty() ? "" : init + ", then ") + procedure +
+              (init.empty() ? "" : ", item parameter " + std::to_string(item.itemParam)));
+    }
+    return 0;
+}
+
+struct RunOptions {
+    std::int32_t index = 0;
+    std::u16string text;
+    HWND owner = nullptr;
+};
+
+std::u16string ReadUtf8File(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(WindowsPath(path)), std::ios::binary);
+    if (!file) throw UsageError("cannot read " + ToUtf8(path));
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    return ToU16(FromUtf8(bytes));
+}
+
+HWND OwnerNamed(const std::wstring& name) {
+    if (name == L"main") return TheHostWindows().main.get();
+    if (name == L"other") return TheHostWindows().other.get();
+    if (name == L"none") return nullptr;
+    throw UsageError("--owner takes main, none or other");
+}
+
+RunOptions ParseRunOptions(std::span<const std::wstring> args) {
+    if (args.empty()) throw UsageError("run needs the index of a menu entry");
+    RunOptions options;
+    try {
+        options.index = std::stoi(args[0]);
+    } catch (const std::logic_error&) {
+        throw UsageError("run needs the index of a menu entry");
+    }
+    options.owner = TheHostWindows().main.get();
+    for (std::size_t at = 1; at < args.size(); at += 2) {
+        if (at + 1 == args.size()) throw UsageError(ToUtf8(args[at]) + " needs a value");
+        const std::wstring& value = args[at + 1];
+        if (args[at] == L"--text") {
+            options.text = ToU16(value);
+        } else if (args[at] == L"--text-file") {
+            options.text = ReadUtf8File(value);
+        } else if (args[at] == L"--owner") {
+            options.owner = OwnerNamed(value);
+        } else {
+            throw UsageError("unknown option " + ToUtf8(args[at]));
+        }
+    }
+    return options;
+}
+
+int Run(const Plugin& plugin, const RunOptions& options) {
+    std::int32_t answer = 0;
+    const quor::MenuItemInfo item = MenuEntry(plugin, options.index, answer);
+    const std::string procedure = FieldText(item.procName);
+    if (answer == 0 || procedure.empty()) {
+        throw UsageError("menu entry " + std::to_string(options.index) + " has no procedure");
+    }
+    Print("Entry " + std::to_string(options.index) + ": " + Visible(ToWide(FieldText(item.caption))));
+    if (item.unavailable != 0) Print("(the host shows this entry unavailable; running it anyway)");
+
+    MessageBoxWatch watch;
+    if (procedure == "StartLTProc") {
+        Print("StartLTProc returned " + std::to_string(plugin.Find<BareProcFn>("StartLTProc")()));
+    } else {
+        quor::ProcCallInfo call{};
+        call.text = options.text.c_str();
+        call.itemParam = item.itemParam;
+        call.ownerWnd = options.owner;
+        Print("Text: \"" + Visible(ToWide(options.text)) + "\"");
+        Print("Owner window in the call record: " + DescribeWindow(options.owner));
+        const std::string init = FieldText(item.initProcName);
+        if (!init.empty()) {
+            const std::int32_t initAnswer = plugin.Find<CallProcFn>(init.c_str())(&call);
+            Print(init + " returned " + std::to_string(initAnswer) + " (initCode " +
+                  std::to_string(call.initCode) + ", initFlag " + std::to_string(call.initFlag) + ")");
+        }
+        Print(procedure + " returned " + std::to_string(plugin.Find<CallProcFn>(procedure.c_str())(&call)));
+    }
+    if (watch.Seen().empty()) Print("No message box.");
+    for (const MessageBoxReport& box : watch.Seen()) PrintMessageBox(box);
+    return 0;
+}
+
+int PluginCommand(const std::wstring& pluginPath, std::span<const std::wstring> args) {
+    if (args.empty()) throw UsageError("a plug-in command is missing");
+    const Plugin plugin(WindowsPath(pluginPath));
+    const std::wstring& command = args[0];
+    if (command == L"identity" && args.size() == 1) return Identity(plugin);
+    if (command == L"leadertask" && args.size() == 1) return ShowLeaderTask();
+    if (command == L"menu" && args.size() == 1) return ShowMenu(plugin);
+    if (command == L"run") return Run(plugin, ParseRunOptions(args.subspan(1)));
+    throw UsageError("unknown command " + ToUtf8(command));
+}
+
+int Dispatch(std::span<const std::wstring> args) {
+    if (args.empty()) throw UsageError("no command");
+    if (args[0] == L"register-leadertask" && args.size() == 2) {
+        const std::wstring path = WindowsPath(args[1]);
+        RegisterLeaderTask(path);
+        Print("Registered LeaderTask: " + Visible(path));
+        return 0;
+    }
+    if (args[0] == L"unregister-leadertask" && args.size() == 1) {
+        DeleteLeaderTaskValue();
+        Print("LeaderTask is no longer registered.");
+        return 0;
+    }
+    return PluginCommand(args[0], args.subspan(1));
+}
+
+}  // namespace
+
+int RunCommand(std::span<const std::wstring> args) {
+    try {
+        return Dispatch(args);
+    } catch (const UsageError& error) {
+        Print(std::string("quorhost: ") + error.what());
+        Print(kUsage);
+        return 2;
+    }
+}
+
+}  // namespace quorhost

@@ -18,7 +18,8 @@ bool ShellSucceeded(std::intptr_t result);
 
 // Opens LeaderTask with link as its whole parameter string, followed by the
 // exit switch when show is false. Reads LeaderTask's path on every call and
-// returns false without calling the shell when there is none.
+// returns false without calling the shell when there is none, or when the
+// command line would be longer than Windows allows.
 bool RunLT(WindowHandle ownerWnd, std::u16string link, bool show);
 
 // Opens LeaderTask's executable at path with no parameters.

@@ -56,6 +56,18 @@ TEST_F(LauncherTest, NoPathMeansNoLaunch) {
     EXPECT_TRUE(fake::world().shellCalls.empty());
 }
 
+// Windows takes command lines of up to 32766 units: the quoted path, a space
+// and the parameters. A longer task is not launched rather than cut.
+TEST_F(LauncherTest, CommandLineLongerThanWindowsAllowsIsNotLaunched) {
+    const std::size_t room = 32766 - (std::u16string_view(kPath).size() + 3);
+    EXPECT_TRUE(RunLT(nullptr, std::u16string(room, u'x'), true));
+    EXPECT_FALSE(RunLT(nullptr, std::u16string(room + 1, u'x'), true));
+    EXPECT_TRUE(RunLT(nullptr, std::u16string(room - 6, u'x'), false));
+    EXPECT_FALSE(RunLT(nullptr, std::u16string(room - 5, u'x'), false));
+    ASSERT_EQ(fake::world().shellCalls.size(), 2u);
+    EXPECT_EQ(fake::world().shellCalls[1].parameters->size(), room);
+}
+
 TEST_F(LauncherTest, ReadsThePathAnewOnEveryLaunch) {
     RunLT(nullptr, u"a", true);
     fake::world().SetLTPath(u"D:\\LT.exe");

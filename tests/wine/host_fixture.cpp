@@ -111,8 +111,8 @@ void InstallLeaderTask(Standin standin) {
     quorhost::RegisterLeaderTask(target.wstring());
 }
 
-std::optional<std::wstring> WaitForReceived() {
-    const auto deadline = std::chrono::steady_clock::now() + kReceiveTimeout;
+std::optional<std::wstring> WaitForReceived(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!std::filesystem::exists(ReceivedPath())) {
         if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,8 +35,8 @@ std::wstring LeaderTaskPath();
 void InstallLeaderTask(Standin standin);
 
 // The command line the stand-in received, once it has written it; nothing
-// when it has not within 15 seconds.
-std::optional<std::wstring> WaitForReceived();
+// when it has not within timeout.
+std::optional<std::wstring> WaitForReceived(std::chrono::milliseconds timeout = std::chrono::seconds(15));
 
 // The command-line arguments of commandLine after the program's name.
 std::vector<std::wstring> Arguments(const std::wstring& commandLine);

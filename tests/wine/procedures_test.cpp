@@ -64,6 +64,18 @@ TEST_F(ProceduresTest, StartPassesNoParameters) {
     EXPECT_EQ(WaitForReceived(), Quoted(LeaderTaskPath()));
 }
 
+// A selection whose link does not fit Windows' command line is not sent,
+// rather than reaching LeaderTask cut short and without its exit switch.
+TEST_F(ProceduresTest, SelectionTooLongForTheCommandLineIsNotSent) {
+    InstallLeaderTask(Standin::V6952);
+    std::u16string text;
+    for (int word = 0; word < 11000; ++word) text += u"word ";
+    const CallResult result = RunTextEntry(kHiddenEntry, text, MainWindow());
+    EXPECT_EQ(result.answer, 0);
+    EXPECT_TRUE(result.boxes.empty());
+    EXPECT_EQ(WaitForReceived(std::chrono::seconds(2)), std::nullopt);
+}
+
 TEST_F(ProceduresTest, RegisteredPathNamingNoFileFailsTheSave) {
     quorhost::RegisterLeaderTask(LeaderTaskPath() + L".missing");
     const CallResult result = RunTextEntry(kShownEntry, u"buy milk", MainWindow());

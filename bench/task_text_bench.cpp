@@ -43,9 +43,9 @@ const Sample& SampleFor(Shape shape, std::size_t units) {
 // per input code unit.
 void ReportPerUnit(benchmark::State& state, std::size_t units) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(units * sizeof(char16_t)));
-    state.counters["ns_per_unit"] = benchmark::Counter(
-        static_cast<double>(units) * 1e-9,
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_unit"] =
+        benchmark::Counter(static_cast<double>(units) * 1e-9,
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void Pipeline(benchmark::State& state, Shape shape, std::size_t units) {
@@ -53,8 +53,8 @@ void Pipeline(benchmark::State& state, Shape shape, std::size_t units) {
     for (auto _ : state) benchmark::DoNotOptimize(quor::BuildTaskLink(sample.text));
     ReportPerUnit(state, units);
 
-    const std::size_t peak = quor::bench::PeakExtraBytes(
-        [&] { benchmark::DoNotOptimize(quor::BuildTaskLink(sample.text)); });
+    const std::size_t peak =
+        quor::bench::PeakExtraBytes([&] { benchmark::DoNotOptimize(quor::BuildTaskLink(sample.text)); });
     const std::size_t budget = (sample.linkUnits + units) * sizeof(char16_t);
     state.counters["peak_extra_bytes"] = static_cast<double>(peak);
     state.counters["peak_to_budget"] = static_cast<double>(peak) / static_cast<double>(budget);

@@ -40,8 +40,10 @@ void Prose(Writer& out) {
     while (!out.Full()) {
         out.Word();
         const std::size_t roll = out.Below(64);
-        if (roll < 6) out.Put(u",");
-        else if (roll < 10) out.Put(u".");
+        if (roll < 6)
+            out.Put(u",");
+        else if (roll < 10)
+            out.Put(u".");
         out.Put(roll == 63 ? u"\r\n" : u" ");
     }
 }
@@ -58,8 +60,10 @@ void Breaks(Writer& out) {
     constexpr std::array<std::u16string_view, 4> kLineEnds = {u"\r\n", u"\r\n", u"\r", u"\n"};
     while (!out.Full()) {
         const std::size_t opening = out.Below(8);
-        if (opening < 2) out.Put(kPrefixes[out.Below(kPrefixes.size())]);
-        else if (opening < 4) out.Repeat(u' ', 1 + out.Below(4));
+        if (opening < 2)
+            out.Put(kPrefixes[out.Below(kPrefixes.size())]);
+        else if (opening < 4)
+            out.Repeat(u' ', 1 + out.Below(4));
         for (std::size_t words = 1 + out.Below(6); words != 0; --words) {
             out.Word();
             if (words != 1) out.Put(u" ");
@@ -72,9 +76,12 @@ void Breaks(Writer& out) {
 
 const char* ShapeName(Shape shape) {
     switch (shape) {
-        case Shape::Prose: return "prose";
-        case Shape::Spaces: return "spaces";
-        case Shape::Breaks: return "breaks";
+        case Shape::Prose:
+            return "prose";
+        case Shape::Spaces:
+            return "spaces";
+        case Shape::Breaks:
+            return "breaks";
     }
     return "?";
 }
@@ -82,9 +89,15 @@ const char* ShapeName(Shape shape) {
 std::u16string MakeText(Shape shape, std::size_t units) {
     Writer out(units);
     switch (shape) {
-        case Shape::Prose: Prose(out); break;
-        case Shape::Spaces: Spaces(out); break;
-        case Shape::Breaks: Breaks(out); break;
+        case Shape::Prose:
+            Prose(out);
+            break;
+        case Shape::Spaces:
+            Spaces(out);
+            break;
+        case Shape::Breaks:
+            Breaks(out);
+            break;
     }
     return out.Finish();
 }

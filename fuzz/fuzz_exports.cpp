@@ -79,9 +79,9 @@ void ScriptWorld(FuzzedDataProvider& in) {
             break;
         }
     }
-    world.shellResult = Pick<std::intptr_t>(
-        in, {32, 33, 42, 0, -1, INTPTR_MIN, INTPTR_MAX, std::intptr_t{1} << 32,
-             (std::intptr_t{1} << 32) + 33, static_cast<std::intptr_t>(0x80000021u)});
+    world.shellResult =
+        Pick<std::intptr_t>(in, {32, 33, 42, 0, -1, INTPTR_MIN, INTPTR_MAX, std::intptr_t{1} << 32,
+                                 (std::intptr_t{1} << 32) + 33, static_cast<std::intptr_t>(0x80000021u)});
     world.exportsMainWnd = in.ConsumeBool();
     world.exportsFileVersion = in.ConsumeBool();
     world.exportsModuleVersion = in.ConsumeBool();
@@ -139,11 +139,16 @@ std::vector<Span> MenuFields(const MenuItemInfo& item, std::int32_t index) {
     const Span unavailable{offsetof(MenuItemInfo, unavailable), 4};
     const Span flags{offsetof(MenuItemInfo, flags), 4};
     switch (index) {
-        case 0: return {caption, hint, procName, initProcName, itemCode, itemParam, flags};
-        case 1: return {caption, hint, procName, initProcName, itemCode, itemParam, unavailable, flags};
-        case 2: return {flags};
-        case 3: return {caption, hint, procName, itemCode, flags};
-        default: return {};
+        case 0:
+            return {caption, hint, procName, initProcName, itemCode, itemParam, flags};
+        case 1:
+            return {caption, hint, procName, initProcName, itemCode, itemParam, unavailable, flags};
+        case 2:
+            return {flags};
+        case 3:
+            return {caption, hint, procName, itemCode, flags};
+        default:
+            return {};
     }
 }
 
@@ -197,8 +202,10 @@ void CallTextProc(FuzzedDataProvider& in, bool init) {
     canvas.Arm();
     if (init) {
         Check(InitText2LTProc(&call) == 1);
-        Check(canvas.ChangedOutside({{offsetof(ProcCallInfo, initCode), 4},
-                                     {offsetof(ProcCallInfo, initFlag), 4}}).empty());
+        Check(canvas
+                  .ChangedOutside(
+                      {{offsetof(ProcCallInfo, initCode), 4}, {offsetof(ProcCallInfo, initFlag), 4}})
+                  .empty());
         return;
     }
     const std::size_t callsBefore = quor::fake::world().shellCalls.size();
@@ -226,13 +233,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptWorld(in);
     for (int calls = 0; calls < 32 && in.remaining_bytes() != 0; ++calls) {
         switch (in.ConsumeIntegralInRange(0, 6)) {
-            case 0: CallGetPluginInfo(in); break;
-            case 1: CallGetMenuItemInfo(in); break;
-            case 2: CallTextProc(in, true); break;
-            case 3: CallTextProc(in, false); break;
-            case 4: CallStartLTProc(); break;
-            case 5: Check(Quor_IsSupportsPluginUnicode() == 1); break;
-            default: ScriptWorld(in); break;
+            case 0:
+                CallGetPluginInfo(in);
+                break;
+            case 1:
+                CallGetMenuItemInfo(in);
+                break;
+            case 2:
+                CallTextProc(in, true);
+                break;
+            case 3:
+                CallTextProc(in, false);
+                break;
+            case 4:
+                CallStartLTProc();
+                break;
+            case 5:
+                Check(Quor_IsSupportsPluginUnicode() == 1);
+                break;
+            default:
+                ScriptWorld(in);
+                break;
         }
     }
     return 0;

@@ -67,7 +67,9 @@ constexpr std::uint64_t kLaneTops = 0x8000800080008000;
 
 // Marks the lanes of a four-unit word whose unit lies below U+0023. The lowest
 // mark is always exact; a borrow can only add marks above it.
-constexpr std::uint64_t LanesBelow23(std::uint64_t word) { return (word - kLaneOnes * 0x23) & ~word & kLaneTops; }
+constexpr std::uint64_t LanesBelow23(std::uint64_t word) {
+    return (word - kLaneOnes * 0x23) & ~word & kLaneTops;
+}
 
 // The first unit from at on that is not plain (or '!'), four units a step:
 // plain text is most of any selection, so this scan is the encoder's hot loop.

@@ -27,9 +27,12 @@ dist: win32 win64
 demo: dist
 	bash tools/demo.sh build/win64
 
+SOURCES := src tests tools bench fuzz
+
 lint: deps
-	cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
-		--quiet --error-exitcode=1 -I src -I tests src tests/support
+	cppcheck --enable=warning,style,performance,portability --std=c++20 --library=googletest \
+		--inline-suppr --quiet --error-exitcode=1 -I src -I tests -I tools/host $(SOURCES)
+	find $(SOURCES) -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 test: lint native sanitize fuzz-build dist
 	ctest --preset native

@@ -6,6 +6,7 @@
 // shell call that does not carry the expected task link.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,13 +46,15 @@ T Pick(FuzzedDataProvider& in, std::initializer_list<T> edges) {
 
 std::u16string ConsumeText(FuzzedDataProvider& in, std::size_t maxUnits) {
     std::u16string text(in.ConsumeIntegralInRange<std::size_t>(0, maxUnits), u'\0');
-    for (char16_t& unit : text) unit = in.ConsumeIntegral<char16_t>();
+    std::generate(text.begin(), text.end(), [&in] { return in.ConsumeIntegral<char16_t>(); });
     return text;
 }
 
 quor::ModuleVersionInfo ConsumeVersion(FuzzedDataProvider& in) {
     std::uint32_t parts[4];
-    for (std::uint32_t& part : parts) part = Pick<std::uint32_t>(in, {0, 2, 5, 6, 9, 10, UINT32_MAX});
+    std::generate(std::begin(parts), std::end(parts), [&in] {
+        return Pick<std::uint32_t>(in, {0, 2, 5, 6, 9, 10, UINT32_MAX});
+    });
     return quor::fake::Version(parts[0], parts[1], parts[2], parts[3]);
 }
 
@@ -172,6 +175,7 @@ bool Started(std::intptr_t result) {
 }
 
 // Checks the shell call the last export made, if any, and its return value.
+// cppcheck-suppress constParameter ; a window handle, compared as it is
 void CheckLaunch(std::size_t callsBefore, std::int32_t result, quor::WindowHandle owner,
                  const std::optional<std::u16string>& parameters) {
     const auto& calls = quor::fake::world().shellCalls;

@@ -3,7 +3,7 @@
 set -eu
 packages="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev googletest
 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-wine64 python3 python3-pefile valgrind cppcheck"
+wine64 python3 python3-pefile valgrind cppcheck clang-format"
 missing=""
 for package in $packages; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -145,7 +145,9 @@ TEST_F(MenuTest, HiddenEntryFollowsTheVersionGateAtEachQuery) {
 TEST_F(MenuTest, OnlyTheHiddenEntryRunsTheGate) {
     fake::world().registryStatus = 2;
     MenuItemInfo item{};
-    for (std::int32_t index : {0, 2, 3}) ASSERT_EQ(Quor_GetMenuItemInfo(index, &item), 1);
+    ASSERT_EQ(Quor_GetMenuItemInfo(0, &item), 1);
+    ASSERT_EQ(Quor_GetMenuItemInfo(2, &item), 1);
+    ASSERT_EQ(Quor_GetMenuItemInfo(3, &item), 1);
     EXPECT_TRUE(fake::world().registryReads.empty());
     EXPECT_EQ(item.unavailable, 0);
     ASSERT_EQ(Quor_GetMenuItemInfo(1, &item), 1);

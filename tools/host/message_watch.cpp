@@ -1,6 +1,8 @@
 // The message-box watcher's hook and the reading of a message box.
 #include "message_watch.h"
 
+#include <algorithm>
+
 #include <array>
 #include <stdexcept>
 
@@ -47,10 +49,11 @@ std::optional<std::uint32_t> IconStyle(HWND box) {
         }
     }
     if (shown == nullptr) return 0;
-    for (const SystemIcon& icon : kSystemIcons) {
-        if (LoadIconW(nullptr, IntResource(icon.resource)) == shown) return icon.style;
-    }
-    return std::nullopt;
+    const auto match = std::find_if(
+        std::begin(kSystemIcons), std::end(kSystemIcons),
+        [shown](const SystemIcon& icon) { return LoadIconW(nullptr, IntResource(icon.resource)) == shown; });
+    if (match == std::end(kSystemIcons)) return std::nullopt;
+    return match->style;
 }
 
 bool HasOkButtonOnly(HWND box) {

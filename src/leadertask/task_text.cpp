@@ -116,7 +116,8 @@ void Encode(std::u16string_view text, Sink& sink) {
     const char16_t* const end = at + text.size();
     std::size_t spaces = 0;
     auto flushSpaces = [&] {
-        for (std::size_t left = NarrowedRun(spaces); spaces != 0 && left != 0; --left) sink.Percent(u' ');
+        if (spaces == 0) return;
+        for (std::size_t left = NarrowedRun(spaces); left != 0; --left) sink.Percent(u' ');
         spaces = 0;
     };
     auto encodeUnit = [&](char16_t unit) {
@@ -145,7 +146,9 @@ void Encode(std::u16string_view text, Sink& sink) {
             if (at == end) break;
         }
         const char16_t unit = *at++;
-        if (unit == u'\r' && at != end && *at == u'\n') {
+        if (unit == u' ' && spaces == 0 && at != end && IsPlain(*at)) {
+            sink.Percent(u' ');  // a lone space between words, the common case
+        } else if (unit == u'\r' && at != end && *at == u'\n') {
             ++at;
             ++spaces;
         } else {

@@ -43,7 +43,7 @@ test: lint native sanitize fuzz-build dist
 	ctest --preset win64
 
 bench: native
-	build/native/bench/quor_bench --benchmark_format=json --benchmark_out=build/native/bench.json --benchmark_out_format=json
+	build/native/bench/quor_bench --benchmark_out=build/native/bench.json --benchmark_out_format=json
 	$(PYTHON) bench/summary.py build/native/bench.json
 
 fuzz: fuzz-build

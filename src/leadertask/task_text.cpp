@@ -83,11 +83,28 @@ const char16_t* FindSpecial(const char16_t* at, const char16_t* end) {
     return at;
 }
 
+// Counts the run of spaces and CR LF pairs that starts at `at` (each pair is a
+// space by then) and moves past it.
+std::size_t SkipSpaceRun(const char16_t*& at, const char16_t* end) {
+    std::size_t count = 0;
+    for (;;) {
+        if (at != end && *at == u' ') {
+            at += 1;
+        } else if (end - at >= 2 && at[0] == u'\r' && at[1] == u'\n') {
+            at += 2;
+        } else {
+            return count;
+        }
+        ++count;
+    }
+}
+
 // Adds up the length of the encoded text.
 struct CountingSink {
     std::size_t size = 0;
     void Copy(const char16_t*, std::size_t count) { size += count; }
     void Percent(char16_t) { size += 3; }
+    void Spaces(std::size_t count) { size += 3 * count; }
 };
 
 // Writes the encoded text into a buffer of the counted length.
@@ -104,28 +121,41 @@ struct WritingSink {
         out[2] = kHex[unit & 0xF];
         out += 3;
     }
+    void Spaces(std::size_t count) {
+        for (; count != 0; --count) Percent(u' ');
+    }
 };
 
-// One pass over the trimmed text: CR LF pairs count as spaces, the first unit
-// is upper-cased, runs of spaces are narrowed and written as "%20", lone CRs
-// and LFs become "%20" of their own, and double quotes and control units are
-// percent-encoded; everything else is copied as it is.
+// One pass over the trimmed text: the first unit is upper-cased, each run of
+// spaces and CR LF pairs is narrowed and written as "%20"s, lone CRs and LFs
+// become "%20" of their own, and double quotes and control units are
+// percent-encoded; everything else is copied as it is. Units up to the double
+// quote have no upper case, so only a plain first unit is mapped.
 template <typename Sink>
 void Encode(std::u16string_view text, Sink& sink) {
     const char16_t* at = text.data();
     const char16_t* const end = at + text.size();
-    std::size_t spaces = 0;
-    auto flushSpaces = [&] {
-        if (spaces == 0) return;
-        for (std::size_t left = NarrowedRun(spaces); left != 0; --left) sink.Percent(u' ');
-        spaces = 0;
-    };
-    auto encodeUnit = [&](char16_t unit) {
-        if (unit == u' ') {
-            ++spaces;
-            return;
+    if (at != end && IsPlain(*at)) {
+        const char16_t first = platform::UpperUnit(*at++);
+        sink.Copy(&first, 1);
+    }
+    while (at != end) {
+        const char16_t* const special = FindSpecial(at, end);
+        if (special != at) {
+            sink.Copy(at, static_cast<std::size_t>(special - at));
+            at = special;
+            if (at == end) break;
         }
-        flushSpaces();
+        if (*at == u' ' && end - at >= 2 && IsPlain(at[1])) {
+            sink.Percent(u' ');  // a lone space between words, the common case
+            ++at;
+            continue;
+        }
+        if (const std::size_t spaces = SkipSpaceRun(at, end); spaces != 0) {
+            sink.Spaces(NarrowedRun(spaces));
+            continue;
+        }
+        const char16_t unit = *at++;
         if (unit == u'\r' || unit == u'\n') {
             sink.Percent(u' ');
         } else if (unit == u'"' || (unit >= 0x01 && unit <= 0x1F)) {
@@ -133,29 +163,7 @@ void Encode(std::u16string_view text, Sink& sink) {
         } else {
             sink.Copy(&unit, 1);
         }
-    };
-    if (at != end && !(at[0] == u'\r' && at + 1 != end && at[1] == u'\n')) {
-        encodeUnit(platform::UpperUnit(*at++));
     }
-    while (at != end) {
-        const char16_t* const special = FindSpecial(at, end);
-        if (special != at) {
-            flushSpaces();
-            sink.Copy(at, static_cast<std::size_t>(special - at));
-            at = special;
-            if (at == end) break;
-        }
-        const char16_t unit = *at++;
-        if (unit == u' ' && spaces == 0 && at != end && IsPlain(*at)) {
-            sink.Percent(u' ');  // a lone space between words, the common case
-        } else if (unit == u'\r' && at != end && *at == u'\n') {
-            ++at;
-            ++spaces;
-        } else {
-            encodeUnit(unit);
-        }
-    }
-    flushSpaces();
 }
 
 std::u16string_view Normalize(std::u16string_view text) {

@@ -57,7 +57,8 @@ std::u16string_view DropMarkerPrefixes(std::u16string_view text) {
 // Spaces left of a run of n: runs of three fold to one, then runs of two.
 constexpr std::size_t NarrowedRun(std::size_t n) { return (n / 3 + n % 3 + 1) / 2; }
 
-// Units the encoder copies unchanged: above the double quote, or '!'.
+// Units above the double quote are copied as they are without a second look;
+// below it lie the space, '!', the double quote and the control units.
 bool IsPlain(char16_t unit) { return unit > u'"'; }
 
 // Four units of text read as one 64-bit word, the first in the low bits.
@@ -71,8 +72,8 @@ constexpr std::uint64_t LanesBelow23(std::uint64_t word) {
     return (word - kLaneOnes * 0x23) & ~word & kLaneTops;
 }
 
-// The first unit from at on that is not plain (or '!'), four units a step:
-// plain text is most of any selection, so this scan is the encoder's hot loop.
+// The first unit from at on that is not plain, four units a step: plain text
+// is most of any selection, so this scan is the encoder's hot loop.
 const char16_t* FindSpecial(const char16_t* at, const char16_t* end) {
     for (; end - at >= 4; at += 4) {
         std::uint64_t word;

@@ -38,8 +38,9 @@ test: lint native sanitize fuzz-build dist
 	ctest --preset native
 	ctest --preset sanitize
 	ctest --preset fuzz -j2
-	$(PYTHON) tests/static/check_dll.py dist/x86/QuorlinkU.dll i386
-	$(PYTHON) tests/static/check_dll.py dist/x64/QuorlinkU.dll amd64
+	rm -rf build/release && $(PYTHON) -m zipfile -e dist/quorlink-2.0.0.9.zip build/release
+	$(PYTHON) tests/static/check_dll.py build/release/x86/QuorlinkU.dll i386
+	$(PYTHON) tests/static/check_dll.py build/release/x64/QuorlinkU.dll amd64
 	ctest --preset win64
 
 bench: native

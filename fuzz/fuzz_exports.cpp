@@ -169,11 +169,6 @@ void CallGetMenuItemInfo(FuzzedDataProvider& in) {
     Check(canvas.ChangedOutside(MenuFields(*canvas.record(), index)).empty());
 }
 
-// ShellExecuteW's result read as Windows reads it: above 32 is success.
-bool Started(std::intptr_t result) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(result)) > 32;
-}
-
 // Checks the shell call the last export made, if any, and its return value.
 // cppcheck-suppress constParameter ; a window handle, compared as it is
 void CheckLaunch(std::size_t callsBefore, std::int32_t result, quor::WindowHandle owner,
@@ -185,7 +180,7 @@ void CheckLaunch(std::size_t callsBefore, std::int32_t result, quor::WindowHandl
     const quor::fake::ShellCall& call = calls.back();
     Check(call.verb == u"open" && !call.file.empty() && !call.directory && call.owner == owner);
     Check(call.parameters == parameters);
-    Check(result == (Started(quor::fake::world().shellResult) ? 1 : 0));
+    Check(result == (quor::ShellSucceeded(quor::fake::world().shellResult) ? 1 : 0));
 }
 
 void CallTextProc(FuzzedDataProvider& in, bool init) {

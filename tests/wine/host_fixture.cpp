@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "entries.h"
 #include "host_windows.h"
 #include "registry.h"
 #include "text.h"
@@ -51,6 +52,7 @@ private:
 
 constexpr auto kReceiveTimeout = std::chrono::seconds(15);
 constexpr DWORD kChildTimeoutMs = 60'000;
+constexpr std::int32_t kStartEntry = 3;
 
 std::filesystem::path ReceivedPath() {
     return std::filesystem::path(LeaderTaskPath()).replace_filename(L"received.txt");
@@ -66,12 +68,6 @@ std::wstring StandinBuild(Standin standin) {
             return quorhost::WindowsPath(QUOR_LEADERTASK_NOVERSION);
     }
     throw std::logic_error("unknown stand-in");
-}
-
-CallResult Watched(auto call) {
-    const quorhost::MessageBoxWatch watch;
-    const std::int32_t answer = call();
-    return {answer, watch.Seen()};
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -131,23 +127,14 @@ std::vector<std::wstring> Arguments(const std::wstring& commandLine) {
 }
 
 CallResult RunTextEntry(std::int32_t index, std::u16string_view text, HWND owner) {
-    const quorhost::Plugin& plugin = ThePlugin();
-    quor::MenuItemInfo item{};
-    if (plugin.Find<quorhost::GetMenuItemInfoFn>("Quor_GetMenuItemInfo")(index, &item) == 0) {
-        throw std::logic_error("no such menu entry");
-    }
-    const std::u16string terminated(text);
-    quor::ProcCallInfo call{};
-    call.text = terminated.c_str();
-    call.itemParam = item.itemParam;
-    call.ownerWnd = owner;
-    if (plugin.Find<quorhost::CallProcFn>(item.initProcName)(&call) == 0)
-        throw std::logic_error("init failed");
-    return Watched([&] { return plugin.Find<quorhost::CallProcFn>(item.procName)(&call); });
+    quorhost::EntryRun run = quorhost::RunEntry(ThePlugin(), index, text, owner);
+    if (run.initAnswer != 1) throw std::logic_error("init failed");
+    return {run.answer, std::move(run.boxes)};
 }
 
 CallResult RunStart() {
-    return Watched([] { return ThePlugin().Find<quorhost::BareProcFn>("StartLTProc")(); });
+    quorhost::EntryRun run = quorhost::RunEntry(ThePlugin(), kStartEntry, {}, nullptr);
+    return {run.answer, std::move(run.boxes)};
 }
 
 std::vector<std::string> RunBareHost(std::wstring_view arguments) {

@@ -9,9 +9,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "entries.h"
 #include "host_windows.h"
-#include "message_watch.h"
-#include "plugin.h"
 #include "registry.h"
 #include "report.h"
 #include "text.h"
@@ -43,10 +42,10 @@ struct LeaderTask {
 };
 
 LeaderTask FindLeaderTask() {
-    const std::optional<RegistryValue> value = ReadLeaderTaskValue();
+    const std::optional<std::vector<std::byte>> value = ReadLeaderTaskValue();
     if (!value) return {};
-    std::wstring path(value->data.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(path.data(), value->data.data(), path.size() * sizeof(wchar_t));
+    std::wstring path(value->size() / sizeof(wchar_t), L'\0');
+    std::memcpy(path.data(), value->data(), path.size() * sizeof(wchar_t));
     if (const std::size_t end = path.find(L'\0'); end != std::wstring::npos) path.resize(end);
     return {path, ReadFileVersion(path.c_str())};
 }
@@ -60,12 +59,6 @@ std::optional<std::string> HiddenModeObstacle(const LeaderTask& leaderTask) {
         return "LeaderTask " + ToText(*leaderTask.version) + " is older than " + minimum;
     }
     return std::nullopt;
-}
-
-quor::MenuItemInfo MenuEntry(const Plugin& plugin, std::int32_t index, std::int32_t& answer) {
-    quor::MenuItemInfo item{};
-    answer = plugin.Find<GetMenuItemInfoFn>("Quor_GetMenuItemInfo")(index, &item);
-    return item;
 }
 
 int Identity(const Plugin& plugin) {
@@ -101,10 +94,10 @@ int ShowLeaderTask() {
 int ShowMenu(const Plugin& plugin) {
     const std::optional<std::string> obstacle = HiddenModeObstacle(FindLeaderTask());
     Print("The plug-in's menu:");
-    std::int32_t answer = 0;
     for (std::int32_t index = 0; index < kMaxMenuEntries; ++index) {
-        const quor::MenuItemInfo item = MenuEntry(plugin, index, answer);
-        if (answer == 0) break;
+        const std::optional<quor::MenuItemInfo> entry = MenuEntry(plugin, index);
+        if (!entry) break;
+        const quor::MenuItemInfo& item = *entry;
         const std::string caption = Visible(ToWide(FieldText(item.caption)));
         const std::string procedure = FieldText(item.procName);
         if (caption.empty() && procedure.empty()) {
@@ -170,35 +163,22 @@ RunOptions ParseRunOptions(std::span<const std::wstring> args) {
 }
 
 int Run(const Plugin& plugin, const RunOptions& options) {
-    std::int32_t answer = 0;
-    const quor::MenuItemInfo item = MenuEntry(plugin, options.index, answer);
+    const EntryRun run = RunEntry(plugin, options.index, options.text, options.owner);
+    const quor::MenuItemInfo& item = run.item;
     const std::string procedure = FieldText(item.procName);
-    if (answer == 0 || procedure.empty()) {
-        throw UsageError("menu entry " + std::to_string(options.index) + " has no procedure");
-    }
     Print("Entry " + std::to_string(options.index) + ": " + Visible(ToWide(FieldText(item.caption))));
     if (item.unavailable != 0) Print("(the host shows this entry unavailable; running it anyway)");
-
-    MessageBoxWatch watch;
-    if (procedure == "StartLTProc") {
-        Print("StartLTProc returned " + std::to_string(plugin.Find<BareProcFn>("StartLTProc")()));
-    } else {
-        quor::ProcCallInfo call{};
-        call.text = options.text.c_str();
-        call.itemParam = item.itemParam;
-        call.ownerWnd = options.owner;
+    if (procedure != "StartLTProc") {
         Print("Text: \"" + Visible(ToWide(options.text)) + "\"");
         Print("Owner window in the call record: " + DescribeWindow(options.owner));
-        const std::string init = FieldText(item.initProcName);
-        if (!init.empty()) {
-            const std::int32_t initAnswer = plugin.Find<CallProcFn>(init.c_str())(&call);
-            Print(init + " returned " + std::to_string(initAnswer) + " (initCode " +
-                  std::to_string(call.initCode) + ", initFlag " + std::to_string(call.initFlag) + ")");
-        }
-        Print(procedure + " returned " + std::to_string(plugin.Find<CallProcFn>(procedure.c_str())(&call)));
     }
-    if (watch.Seen().empty()) Print("No message box.");
-    for (const MessageBoxReport& box : watch.Seen()) PrintMessageBox(box);
+    if (run.initAnswer) {
+        Print(FieldText(item.initProcName) + " returned " + std::to_string(*run.initAnswer) + " (initCode " +
+              std::to_string(run.initCode) + ", initFlag " + std::to_string(run.initFlag) + ")");
+    }
+    Print(procedure + " returned " + std::to_string(run.answer));
+    if (run.boxes.empty()) Print("No message box.");
+    for (const MessageBoxReport& box : run.boxes) PrintMessageBox(box);
     return 0;
 }
 

@@ -66,20 +66,19 @@ void DeleteLeaderTaskKey() {
     if (status != ERROR_FILE_NOT_FOUND) Check(status, "delete the LeaderTask registry key");
 }
 
-std::optional<RegistryValue> ReadLeaderTaskValue() {
+std::optional<std::vector<std::byte>> ReadLeaderTaskValue() {
     RegistryKey key;
     if (!OpenLeaderTaskKey(key, KEY_QUERY_VALUE)) return std::nullopt;
-    RegistryValue value{REG_NONE, {}};
     DWORD size = 0;
-    LSTATUS status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, &value.type, nullptr, &size);
+    LSTATUS status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, nullptr, nullptr, &size);
     if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
     Check(status, "read the LeaderTask registry value");
-    value.data.resize(size);
-    status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, &value.type,
-                              reinterpret_cast<BYTE*>(value.data.data()), &size);
+    std::vector<std::byte> data(size);
+    status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(data.data()), &size);
     Check(status, "read the LeaderTask registry value");
-    value.data.resize(size);
-    return value;
+    data.resize(size);
+    return data;
 }
 
 }  // namespace quorhost

@@ -29,12 +29,7 @@ void DeleteLeaderTaskValue();
 // Removes the key with everything in it; nothing to do when there is no key.
 void DeleteLeaderTaskKey();
 
-struct RegistryValue {
-    DWORD type;
-    std::vector<std::byte> data;
-};
-
-// The value as stored, or nothing when the key or the value is missing.
-std::optional<RegistryValue> ReadLeaderTaskValue();
+// The value's bytes as stored, or nothing when the key or the value is missing.
+std::optional<std::vector<std::byte>> ReadLeaderTaskValue();
 
 }  // namespace quorhost

@@ -72,6 +72,24 @@ void Breaks(Writer& out) {
     }
 }
 
+std::u16string Written(std::size_t units, void (*write)(Writer&)) {
+    Writer out(units);
+    write(out);
+    return out.Finish();
+}
+
+// piece repeated to exactly units units.
+std::u16string Repeated(std::u16string_view piece, std::size_t units) {
+    std::u16string text;
+    text.reserve(units + piece.size());
+    while (text.size() < units) text += piece;
+    text.resize(units);
+    return text;
+}
+
+constexpr std::u16string_view kBlanks = u"  \r\n \n\r ";
+constexpr std::u16string_view kTask = u"buy milk";
+
 }  // namespace
 
 const char* ShapeName(Shape shape) {
@@ -82,24 +100,36 @@ const char* ShapeName(Shape shape) {
             return "spaces";
         case Shape::Breaks:
             return "breaks";
+        case Shape::SpaceRun:
+            return "space_run";
+        case Shape::BreakRun:
+            return "break_run";
+        case Shape::LeadingBlanks:
+            return "leading_blanks";
+        case Shape::TrailingBlanks:
+            return "trailing_blanks";
     }
     return "?";
 }
 
 std::u16string MakeText(Shape shape, std::size_t units) {
-    Writer out(units);
     switch (shape) {
         case Shape::Prose:
-            Prose(out);
-            break;
+            return Written(units, Prose);
         case Shape::Spaces:
-            Spaces(out);
-            break;
+            return Written(units, Spaces);
         case Shape::Breaks:
-            Breaks(out);
-            break;
+            return Written(units, Breaks);
+        case Shape::SpaceRun:
+            return u"a" + std::u16string(units - 2, u' ') + u"b";
+        case Shape::BreakRun:
+            return u"a" + Repeated(u"\r\n\r\n\r\n\n", units - 2) + u"b";
+        case Shape::LeadingBlanks:
+            return Repeated(kBlanks, units - kTask.size()) + std::u16string(kTask);
+        case Shape::TrailingBlanks:
+            return std::u16string(kTask) + Repeated(kBlanks, units - kTask.size());
     }
-    return out.Finish();
+    return {};
 }
 
 }  // namespace quor::bench

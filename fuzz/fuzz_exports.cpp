@@ -24,6 +24,7 @@
 #include "plugin/module.h"
 #include "support/canvas.h"
 #include "support/fake_platform.h"
+#include "support/task_link_text.h"
 
 namespace {
 
@@ -47,6 +48,17 @@ T Pick(FuzzedDataProvider& in, std::initializer_list<T> edges) {
 std::u16string ConsumeText(FuzzedDataProvider& in, std::size_t maxUnits) {
     std::u16string text(in.ConsumeIntegralInRange<std::size_t>(0, maxUnits), u'\0');
     std::generate(text.begin(), text.end(), [&in] { return in.ConsumeIntegral<char16_t>(); });
+    return text;
+}
+
+// A short piece repeated to a length whose link lies near the longest that
+// can reach LeaderTask.
+std::u16string ConsumeLongText(FuzzedDataProvider& in) {
+    std::u16string piece = ConsumeText(in, 4);
+    if (piece.empty()) piece = u"x";
+    const auto units = in.ConsumeIntegralInRange<std::size_t>(32'700, 33'000);
+    std::u16string text;
+    while (text.size() < units) text += piece;
     return text;
 }
 
@@ -90,7 +102,7 @@ void ScriptWorld(FuzzedDataProvider& in) {
     world.exportsModuleVersion = in.ConsumeBool();
     world.mainWindow = ConsumeWindow(in);
     world.fileVersions.clear();
-    if (in.ConsumeBool()) world.fileVersions[quor::GetLTPath()] = ConsumeVersion(in);
+    if (in.ConsumeBool()) world.fileVersions[std::u16string(quor::GetLTPath().view())] = ConsumeVersion(in);
     world.moduleVersion = in.ConsumeBool() ? quor::fake::Reported(ConsumeVersion(in)) : std::nullopt;
 }
 
@@ -169,14 +181,24 @@ void CallGetMenuItemInfo(FuzzedDataProvider& in) {
     Check(canvas.ChangedOutside(MenuFields(*canvas.record(), index)).empty());
 }
 
-// Checks the shell call the last export made, if any, and its return value.
+// What the world had seen before an export was called.
+struct Before {
+    std::size_t shellCalls = quor::fake::world().shellCalls.size();
+    std::size_t messages = quor::fake::world().messages.size();
+};
+
+// Checks the shell call the last export made, if any, and its return value:
+// a call that neither launched nor told the user anything answers 0.
 // cppcheck-suppress constParameter ; a window handle, compared as it is
-void CheckLaunch(std::size_t callsBefore, std::int32_t result, quor::WindowHandle owner,
+void CheckLaunch(const Before& before, std::int32_t result, quor::WindowHandle owner,
                  const std::optional<std::u16string>& parameters) {
     const auto& calls = quor::fake::world().shellCalls;
     Check(result == 0 || result == 1);
-    Check(calls.size() - callsBefore <= 1);
-    if (calls.size() == callsBefore) return;
+    Check(calls.size() - before.shellCalls <= 1);
+    if (calls.size() == before.shellCalls) {
+        Check(result == 0 || quor::fake::world().messages.size() > before.messages);
+        return;
+    }
     const quor::fake::ShellCall& call = calls.back();
     Check(call.verb == u"open" && !call.file.empty() && !call.directory && call.owner == owner);
     Check(call.parameters == parameters);
@@ -189,7 +211,8 @@ void CallTextProc(FuzzedDataProvider& in, bool init) {
         return;
     }
     const bool hasText = in.ConsumeBool();
-    const std::u16string text = ConsumeText(in, 80);
+    const std::u16string text =
+        in.ConsumeIntegralInRange(0, 7) == 0 ? ConsumeLongText(in) : ConsumeText(in, 80);
     const auto itemParam = Pick<std::int32_t>(in, {0, 1, 2, -1});
     const quor::WindowHandle owner = ConsumeWindow(in);
     Canvas<ProcCallInfo> canvas;
@@ -207,20 +230,23 @@ void CallTextProc(FuzzedDataProvider& in, bool init) {
                   .empty());
         return;
     }
-    const std::size_t callsBefore = quor::fake::world().shellCalls.size();
+    const Before before;
     const std::int32_t result = Text2LTProc(&call);
     Check(canvas.Untouched());
-    const std::u16string_view sent = hasText ? std::u16string_view(text.c_str()) : std::u16string_view();
-    std::u16string link = quor::BuildTaskLink(sent);
-    if (itemParam != 1) link += quor::kExitSwitch;
-    CheckLaunch(callsBefore, result, owner, link);
+    std::optional<std::u16string> link = quor::test::TaskLinkOf(hasText ? text : std::u16string());
+    if (!link) {
+        Check(quor::fake::world().shellCalls.size() == before.shellCalls);
+    } else if (itemParam != 1) {
+        *link += quor::kExitSwitch;
+    }
+    CheckLaunch(before, result, owner, link);
 }
 
 void CallStartLTProc() {
     const quor::fake::World& world = quor::fake::world();
-    const std::size_t callsBefore = world.shellCalls.size();
+    const Before before;
     const std::int32_t result = StartLTProc();
-    CheckLaunch(callsBefore, result, world.exportsMainWnd ? world.mainWindow : nullptr, std::nullopt);
+    CheckLaunch(before, result, world.exportsMainWnd ? world.mainWindow : nullptr, std::nullopt);
 }
 
 }  // namespace

@@ -1,27 +1,20 @@
 // LeaderTask launches through ShellExecuteW with the verb "open".
 #include "leadertask/launcher.h"
 
-#include "leadertask/locator.h"
 #include "platform/platform.h"
 
 namespace quor {
 namespace {
 
-constexpr int kShowNormal = 5;  // SW_SHOW
+constexpr int kShowCommand = 5;  // SW_SHOW
 
-// The longest command line Windows starts a program with, without its
-// terminator: the shell's quoted path, a space and the parameters. A longer
-// one is refused by Windows, or cut by shells that truncate, which would
-// start LeaderTask with half a task and without its exit switch.
-constexpr std::size_t kMaxCommandLine = 32766;
-
-bool FitsCommandLine(const std::u16string& path, const std::u16string& parameters) {
-    return path.size() + 3 + parameters.size() <= kMaxCommandLine;
+bool FitsCommandLine(const LTPath& path, const Parameters& parameters) {
+    return !parameters.overflowed() && path.size() + kQuotesAndSpace + parameters.size() <= kMaxCommandLine;
 }
 
 bool Open(WindowHandle ownerWnd, const char16_t* file, const char16_t* parameters) {
     return ShellSucceeded(
-        platform::ShellExecuteText(ownerWnd, u"open", file, parameters, nullptr, kShowNormal));
+        platform::ShellExecuteText(ownerWnd, u"open", file, parameters, nullptr, kShowCommand));
 }
 
 }  // namespace
@@ -30,16 +23,14 @@ bool ShellSucceeded(std::intptr_t result) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(result)) > 32;
 }
 
-bool RunLT(WindowHandle ownerWnd, std::u16string link, bool show) {
-    const std::u16string path = GetLTPath();
+bool RunLT(WindowHandle ownerWnd, Parameters& link, bool show) {
+    const LTPath path = GetLTPath();
     if (path.empty()) return false;
-    if (!show) link += kExitSwitch;
+    if (!show) link.Append(kExitSwitch);
     if (!FitsCommandLine(path, link)) return false;
     return Open(ownerWnd, path.c_str(), link.c_str());
 }
 
-bool StartLT(WindowHandle ownerWnd, const std::u16string& path) {
-    return Open(ownerWnd, path.c_str(), nullptr);
-}
+bool StartLT(WindowHandle ownerWnd, const LTPath& path) { return Open(ownerWnd, path.c_str(), nullptr); }
 
 }  // namespace quor

@@ -2,25 +2,26 @@
 #include "leadertask/locator.h"
 
 #include <algorithm>
-#include <array>
+#include <string_view>
 #include <tuple>
 
-#include "host/host_services.h"
 #include "platform/platform.h"
 
 namespace quor {
 
-std::u16string GetLTPath() {
-    // The registry is told 1024 bytes: a path of 511 units and its terminator.
-    std::array<char16_t, 512> buffer{};
-    const platform::RegistryRead read =
-        platform::ReadUserRegistryValue(u"Software\\Almeza\\LeaderTask", u"LastStart", buffer.data(),
-                                        static_cast<std::uint32_t>(sizeof(buffer)));
-    if (read.status != 0) return {};
-    // Only the units the query wrote count; a value stored without its
-    // terminator ends with its last whole unit, and an odd last byte is dropped.
-    const auto written = buffer.begin() + std::min<std::size_t>(read.bytes / 2, buffer.size());
-    return std::u16string(buffer.begin(), std::find(buffer.begin(), written, u'\0'));
+LTPath GetLTPath() {
+    char16_t buffer[kMaxLTPath + 1];
+    const platform::RegistryRead read = platform::ReadUserRegistryValue(
+        u"Software\\Almeza\\LeaderTask", u"LastStart", buffer, static_cast<std::uint32_t>(sizeof(buffer)));
+    LTPath path;
+    if (read.status != 0) return path;
+    // Only the units the query wrote count, up to the first null among them;
+    // an odd last byte is dropped. A value that fills the whole buffer without
+    // a terminator is as long as one the registry refuses for want of room.
+    const std::u16string_view written(buffer, std::min<std::size_t>(read.bytes / 2, kMaxLTPath + 1));
+    path.Append(written.substr(0, written.find(u'\0')));
+    if (path.overflowed()) path.Truncate(0);
+    return path;
 }
 
 bool IsVersionAtLeast(const ModuleVersionInfo& version, const ModuleVersionInfo& minimum) {
@@ -28,11 +29,10 @@ bool IsVersionAtLeast(const ModuleVersionInfo& version, const ModuleVersionInfo&
            std::tie(minimum.major, minimum.minor, minimum.release, minimum.build);
 }
 
-bool CheckLTVersion(ModuleVersionInfo* outVersion, std::u16string* outPath) {
-    std::u16string path = GetLTPath();
-    const bool found = !path.empty();
+bool CheckLTVersion(ModuleVersionInfo* outVersion, LTPath* outPath) {
+    const LTPath path = GetLTPath();
     if (outPath != nullptr) *outPath = path;
-    if (!found) return false;
+    if (path.empty()) return false;
     ModuleVersionInfo version = BlankVersionInfo();
     if (QueryFileVersion(path.c_str(), &version) == 0) return false;
     if (outVersion != nullptr) {

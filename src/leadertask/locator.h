@@ -3,18 +3,23 @@
 // the host anew.
 #pragma once
 
-#include <string>
+#include <cstddef>
 
-#include "plugin/records.h"
+#include "host/host_services.h"
+#include "platform/fixed_text.h"
 
 namespace quor {
+
+// The registry is told 1024 bytes: a path of 511 units and its terminator.
+inline constexpr std::size_t kMaxLTPath = 511;
+using LTPath = FixedText<kMaxLTPath>;
 
 // Oldest LeaderTask that takes a task without showing itself.
 inline constexpr ModuleVersionInfo MIN_LT_VERSION{sizeof(ModuleVersionInfo), 6, 9, 5, 2};
 
 // LeaderTask's executable path as LeaderTask recorded it at its last start, or
-// the empty string when it cannot be read.
-std::u16string GetLTPath();
+// the empty text when it cannot be read.
+LTPath GetLTPath();
 
 // True when version is at least minimum, comparing the four components as
 // unsigned numbers from major down.
@@ -24,6 +29,6 @@ bool IsVersionAtLeast(const ModuleVersionInfo& version, const ModuleVersionInfo&
 // outPath, when given, always receives the path found (empty when none);
 // outVersion, when given, receives the four components only once the host
 // has reported them.
-bool CheckLTVersion(ModuleVersionInfo* outVersion, std::u16string* outPath);
+bool CheckLTVersion(ModuleVersionInfo* outVersion, LTPath* outPath);
 
 }  // namespace quor

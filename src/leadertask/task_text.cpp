@@ -1,206 +1,164 @@
-// The task text pipeline: trim, prefixes, then one encoding pass that does the
-// line-break, first-letter, run-narrowing and percent-encoding work together.
+// The task text pipeline in one front-to-back pass over the host's
+// null-terminated text: the start trim, the marker prefixes, then an encoder
+// that folds line breaks, maps the first unit, narrows runs of spaces and
+// percent-encodes as it goes, and makes the end trim by taking back what it
+// wrote for a run of blanks that turns out to end the text.
 #include "leadertask/task_text.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
+#include <cstddef>
 #include <cstdint>
-#include <cstring>
 
-#include "leadertask/launcher.h"
 #include "platform/platform.h"
 
 namespace quor {
 namespace {
 
-constexpr std::u16string_view kTrimSet = u" \r\n";
 constexpr std::array<std::u16string_view, 4> kMarkerPrefixes = {u"++ ", u"!! ", u"%% ", u"== "};
+constexpr std::u16string_view kEncodedSpace = u"%20";
 
-bool IsTrimUnit(char16_t unit) { return unit == u' ' || unit == u'\r' || unit == u'\n'; }
+// Space, CR or LF: one bit each in a mask of the units up to the space.
+constexpr std::uint64_t kTrimUnits =
+    std::uint64_t{1} << u' ' | std::uint64_t{1} << u'\r' | std::uint64_t{1} << u'\n';
+bool IsTrimUnit(char16_t unit) { return unit <= u' ' && (kTrimUnits >> unit & 1) != 0; }
 
-// A character is trimmed when it is one unit of the trim set, or when its
-// first two units stand next to each other in the trim set.
-bool IsRemovable(std::u16string_view character) {
-    if (character.size() == 1) return IsTrimUnit(character[0]);
-    return kTrimSet.find(character.substr(0, 2)) != std::u16string_view::npos;
+// Units above the double quote are copied as they are without a second look;
+// at or below it lie the terminator, the control units, the space, '!' and
+// the double quote.
+bool IsPlain(char16_t unit) { return unit > u'"'; }
+
+// Past the leading spaces, CRs and LFs that are characters of their own. No
+// trim unit is a combining mark, so one that is followed by another trim unit
+// or by the terminator stands alone; only in front of anything else can a
+// mark join it, and there the platform's character step decides. A trim unit
+// that carries a mark begins a character that stays.
+const char16_t* SkipTrimUnits(const char16_t* at) {
+    while (IsTrimUnit(*at)) ++at;
+    return at;
 }
 
-// Drops leading removable characters, stepping over characters as CharNextW
-// does, so that a space carrying a combining mark stays.
-std::u16string_view TrimStart(std::u16string_view text) {
-    while (!text.empty() && IsTrimUnit(text.front())) {
-        const std::size_t length = std::max<std::size_t>(1, platform::FirstCharLength(text));
-        if (!IsRemovable(text.substr(0, length))) break;
-        text.remove_prefix(length);
-    }
-    return text;
-}
-
-// Drops the trailing stretch of spaces, CRs and LFs. Walking back by units is
-// the same as walking forward by characters: no trim unit is ever a combining
-// mark, so each one in that stretch is a character of its own, and a mark
-// after a trim unit ends the stretch.
-std::u16string_view TrimEnd(std::u16string_view text) {
-    while (!text.empty() && IsTrimUnit(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// Removes each marker prefix once, in list order, without trimming again.
-std::u16string_view DropMarkerPrefixes(std::u16string_view text) {
-    for (std::u16string_view prefix : kMarkerPrefixes) {
-        if (text.starts_with(prefix)) text.remove_prefix(prefix.size());
-    }
-    return text;
+const char16_t* TrimStart(const char16_t* text) {
+    const char16_t* const end = SkipTrimUnits(text);
+    if (end != text && *end != u'\0' && platform::CharLength(end - 1) > 1) return end - 1;
+    return end;
 }
 
 // Spaces left of a run of n: runs of three fold to one, then runs of two.
 constexpr std::size_t NarrowedRun(std::size_t n) { return (n / 3 + n % 3 + 1) / 2; }
 
-// Units above the double quote are copied as they are without a second look;
-// below it lie the space, '!', the double quote and the control units.
-bool IsPlain(char16_t unit) { return unit > u'"'; }
-
-// Four units of text read as one 64-bit word, the first in the low bits.
-static_assert(std::endian::native == std::endian::little);
-constexpr std::uint64_t kLaneOnes = 0x0001000100010001;
-constexpr std::uint64_t kLaneTops = 0x8000800080008000;
-
-// Marks the lanes of a four-unit word whose unit lies below U+0023. The lowest
-// mark is always exact; a borrow can only add marks above it.
-constexpr std::uint64_t LanesBelow23(std::uint64_t word) {
-    return (word - kLaneOnes * 0x23) & ~word & kLaneTops;
-}
-
-// The first unit from at on that is not plain, four units a step: plain text
-// is most of any selection, so this scan is the encoder's hot loop.
-const char16_t* FindSpecial(const char16_t* at, const char16_t* end) {
-    for (; end - at >= 4; at += 4) {
-        std::uint64_t word;
-        std::memcpy(&word, at, sizeof(word));
-        if (const std::uint64_t lanes = LanesBelow23(word)) return at + std::countr_zero(lanes) / 16;
+// Appends count spaces as "%20"s, written straight into the link's free room.
+bool AppendSpaces(TaskLink& out, std::size_t count) {
+    const std::span<char16_t> room = out.Spare();
+    if (count > room.size() / kEncodedSpace.size()) return out.Overflow();
+    for (std::size_t i = 0; i != count; ++i) {
+        room[3 * i] = u'%';
+        room[3 * i + 1] = u'2';
+        room[3 * i + 2] = u'0';
     }
-    while (at != end && IsPlain(*at)) ++at;
-    return at;
+    out.Commit(count * kEncodedSpace.size());
+    return true;
 }
 
-// Counts the run of spaces and CR LF pairs that starts at `at` (each pair is a
-// space by then) and moves past it.
-std::size_t SkipSpaceRun(const char16_t*& at, const char16_t* end) {
-    std::size_t count = 0;
-    for (;;) {
-        if (at != end && *at == u' ') {
-            at += 1;
-        } else if (end - at >= 2 && at[0] == u'\r' && at[1] == u'\n') {
+bool AppendPercent(TaskLink& out, char16_t unit) {
+    constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    const char16_t encoded[] = {u'%', kHex[(unit >> 4) & 0xF], kHex[unit & 0xF]};
+    return out.Append({encoded, 3});
+}
+
+// Encodes the run of spaces, CRs and LFs at `at` and moves past it. Each
+// stretch of spaces and CR LF pairs (a pair is a space by then) narrows, a
+// lone CR or LF gives one space of its own, and every space is "%20". A run
+// that ends the text is the trailing blank stretch: what was written for it
+// is taken back, overflow included. False when the run's output does not fit
+// and the text goes on after it.
+bool EncodeBlankRun(const char16_t*& at, TaskLink& out) {
+    const std::size_t mark = out.size();
+    while (IsTrimUnit(*at)) {
+        std::size_t spaces = 0;
+        for (;;) {
+            const char16_t* const start = at;
+            while (*at == u' ') ++at;
+            spaces += static_cast<std::size_t>(at - start);
+            if (at[0] != u'\r' || at[1] != u'\n') break;
             at += 2;
-        } else {
-            return count;
+            ++spaces;
         }
+        if (spaces != 0) {
+            AppendSpaces(out, NarrowedRun(spaces));
+        } else {
+            ++at;  // a lone CR or LF
+            AppendSpaces(out, 1);
+        }
+        if (out.overflowed()) at = SkipTrimUnits(at);  // only where the run ends matters now
+    }
+    if (*at == u'\0') {
+        out.Truncate(mark);
+        return true;
+    }
+    return !out.overflowed();
+}
+
+// Copies the plain units at `at` straight into the link's free room and
+// moves past them; false, with the link overflowed, when they do not fit.
+bool CopyPlain(const char16_t*& at, TaskLink& out) {
+    const std::span<char16_t> room = out.Spare();
+    std::size_t count = 0;
+    while (count != room.size() && IsPlain(at[count])) {
+        room[count] = at[count];
         ++count;
     }
+    out.Commit(count);
+    at += count;
+    return !IsPlain(*at) || out.Append(*at);
 }
 
-// Adds up the length of the encoded text.
-struct CountingSink {
-    std::size_t size = 0;
-    void Copy(const char16_t*, std::size_t count) { size += count; }
-    void Percent(char16_t) { size += 3; }
-    void Spaces(std::size_t count) { size += 3 * count; }
-};
-
-// Writes the encoded text into a buffer of the counted length.
-struct WritingSink {
-    char16_t* out;
-    void Copy(const char16_t* units, std::size_t count) {
-        std::memcpy(out, units, count * sizeof(char16_t));
-        out += count;
-    }
-    void Percent(char16_t unit) {
-        constexpr char16_t kHex[] = u"0123456789ABCDEF";
-        out[0] = u'%';
-        out[1] = kHex[(unit >> 4) & 0xF];
-        out[2] = kHex[unit & 0xF];
-        out += 3;
-    }
-    void Spaces(std::size_t count) {
-        for (; count != 0; --count) Percent(u' ');
-    }
-};
-
-// One pass over the trimmed text: the first unit is upper-cased, each run of
-// spaces and CR LF pairs is narrowed and written as "%20"s, lone CRs and LFs
-// become "%20" of their own, and double quotes and control units are
-// percent-encoded; everything else is copied as it is. Units up to the double
-// quote have no upper case, so only a plain first unit is mapped.
-template <typename Sink>
-void Encode(std::u16string_view text, Sink& sink) {
-    const char16_t* at = text.data();
-    const char16_t* const end = at + text.size();
-    if (at != end && IsPlain(*at)) {
-        const char16_t first = platform::UpperUnit(*at++);
-        sink.Copy(&first, 1);
-    }
-    while (at != end) {
-        const char16_t* const special = FindSpecial(at, end);
-        if (special != at) {
-            sink.Copy(at, static_cast<std::size_t>(special - at));
-            at = special;
-            if (at == end) break;
-        }
-        if (*at == u' ' && end - at >= 2 && IsPlain(at[1])) {
-            sink.Percent(u' ');  // a lone space between words, the common case
+// The text from `at` on, after the start trim and the prefixes. Only a plain
+// first unit can have an upper case. Anything but blanks is final once
+// written, so an overflow there ends the work at once.
+bool EncodeBody(const char16_t* at, TaskLink& out) {
+    if (IsPlain(*at) && !out.Append(platform::UpperUnit(*at++))) return false;
+    for (;;) {
+        if (!CopyPlain(at, out)) return false;
+        const char16_t unit = *at;
+        if (unit == u'\0') return true;
+        if (unit == u' ' && IsPlain(at[1])) {  // a lone space between words, the common case
+            if (!out.Append(kEncodedSpace)) return false;
             ++at;
             continue;
         }
-        if (const std::size_t spaces = SkipSpaceRun(at, end); spaces != 0) {
-            sink.Spaces(NarrowedRun(spaces));
+        if (IsTrimUnit(unit)) {
+            if (!EncodeBlankRun(at, out)) return false;
             continue;
         }
-        const char16_t unit = *at++;
-        if (unit == u'\r' || unit == u'\n') {
-            sink.Percent(u' ');
-        } else if (unit == u'"' || (unit >= 0x01 && unit <= 0x1F)) {
-            sink.Percent(unit);
-        } else {
-            sink.Copy(&unit, 1);
-        }
+        ++at;
+        const bool written = unit == u'!' ? out.Append(unit) : AppendPercent(out, unit);
+        if (!written) return false;
     }
-}
-
-std::u16string_view Normalize(std::u16string_view text) {
-    return DropMarkerPrefixes(TrimEnd(TrimStart(text)));
-}
-
-// Builds head + encoded body + tail in one allocation of the final size.
-std::u16string Assemble(std::u16string_view head, std::u16string_view text, std::u16string_view tail,
-                        std::size_t spare) {
-    const std::u16string_view body = Normalize(text);
-    CountingSink counter;
-    Encode(body, counter);
-    const std::size_t size = head.size() + counter.size + tail.size();
-    std::u16string result;
-    result.reserve(size + spare);
-    result.resize_and_overwrite(size, [&](char16_t* out, std::size_t) {
-        out = std::copy(head.begin(), head.end(), out);
-        WritingSink writer{out};
-        Encode(body, writer);
-        std::copy(tail.begin(), tail.end(), writer.out);
-        return size;
-    });
-    return result;
 }
 
 }  // namespace
 
-std::u16string PrepareTaskText(std::u16string_view text) { return Assemble({}, text, {}, 0); }
-
-std::u16string BuildTaskLink(std::u16string_view text, std::size_t spare) {
-    return Assemble(kTaskLinkHead, text, kTaskLinkTail, spare);
+bool PrepareTaskText(const char16_t* text, TaskLink& out) {
+    const char16_t* at = TrimStart(text != nullptr ? text : u"");
+    // Each marker prefix is removed once, in list order, without trimming
+    // again. A prefix's space counts only when the text goes on after the
+    // blanks that follow it; otherwise the end trim, which comes first, has
+    // taken it, and the prepared text is the prefix's two marks.
+    for (std::u16string_view prefix : kMarkerPrefixes) {
+        if (at[0] != prefix[0] || at[1] != prefix[1] || at[2] != prefix[2]) continue;
+        if (*SkipTrimUnits(at + 2) == u'\0')
+            return out.Append(platform::UpperUnit(at[0])) && out.Append(at[1]);
+        at += prefix.size();
+    }
+    return EncodeBody(at, out);
 }
 
-bool SendTextToLT(const char16_t* text, WindowHandle ownerWnd, bool show) {
-    const std::u16string_view view = text != nullptr ? std::u16string_view(text) : std::u16string_view();
-    return RunLT(ownerWnd, BuildTaskLink(view, show ? 0 : kExitSwitch.size()), show);
+bool BuildTaskLink(const char16_t* text, TaskLink& link) {
+    return link.Append(kTaskLinkHead) && PrepareTaskText(text, link) && link.Append(kTaskLinkTail);
+}
+
+bool SendTextToLT(TaskLink& link, WindowHandle ownerWnd, bool show) {
+    return !link.overflowed() && RunLT(ownerWnd, link, show);
 }
 
 }  // namespace quor

@@ -3,29 +3,34 @@
 // The preparation trims the text, drops marker prefixes, folds line breaks
 // and runs of spaces, upper-cases the first unit and percent-encodes spaces,
 // double quotes and control characters, so that the whole link stays one
-// argument on LeaderTask's command line. It runs in time linear in the text.
+// argument on LeaderTask's command line. It reads the host's text once, front
+// to back, writing straight into a link of the longest length that can reach
+// LeaderTask, and stops as soon as the link cannot fit.
 #pragma once
 
-#include <cstddef>
-#include <string>
 #include <string_view>
 
-#include "plugin/records.h"
+#include "leadertask/launcher.h"
+#include "platform/handles.h"
 
 namespace quor {
 
 inline constexpr std::u16string_view kTaskLinkHead = u"lt://planning_add?{";
 inline constexpr std::u16string_view kTaskLinkTail = u"}";
 
-// The text as it goes between the braces of the task link.
-std::u16string PrepareTaskText(std::u16string_view text);
+// The link, with room for the exit switch that the launcher may append.
+using TaskLink = Parameters;
 
-// "lt://planning_add?{" + the prepared text + "}", allocated once, with room
-// for spare more units so that a caller can append a switch without copying.
-std::u16string BuildTaskLink(std::u16string_view text, std::size_t spare = 0);
+// Appends the prepared form of text (null-terminated; null counts as empty)
+// to out; false, with out overflowed, when it does not fit.
+bool PrepareTaskText(const char16_t* text, TaskLink& out);
 
-// Sends text (null counts as empty) to LeaderTask as a new task; true when
-// the shell started LeaderTask.
-bool SendTextToLT(const char16_t* text, WindowHandle ownerWnd, bool show);
+// Appends "lt://planning_add?{", the prepared text and "}" to link; false,
+// with link overflowed, when the link does not fit.
+bool BuildTaskLink(const char16_t* text, TaskLink& link);
+
+// Sends a built link to LeaderTask as a new task; false when the link did not
+// fit or the shell did not start LeaderTask.
+bool SendTextToLT(TaskLink& link, WindowHandle ownerWnd, bool show);
 
 }  // namespace quor

@@ -3,13 +3,13 @@
 // win32.cpp implements these with the Windows API; the unit tests, fuzzers and
 // benchmarks link a fake that records every call and answers from a script.
 // Text is UTF-16 in char16_t; on Windows it is passed to the W functions as is.
+// None of these calls allocates on the plug-in's behalf or throws.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
-#include "plugin/records.h"
+#include "platform/handles.h"
 
 namespace quor::platform {
 
@@ -43,8 +43,9 @@ int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* cap
 // CharUpperW applied to a one-unit string.
 char16_t UpperUnit(char16_t unit);
 
-// How many code units CharNextW steps over from the start of text (a character
-// and the combining marks it joins to it); 0 for empty text.
-std::size_t FirstCharLength(std::u16string_view text);
+// How many code units CharNextW steps over at `at`, a position in a
+// null-terminated text: a character and the combining marks it joins to it;
+// 0 at the terminator.
+std::size_t CharLength(const char16_t* at);
 
 }  // namespace quor::platform

@@ -28,21 +28,20 @@ static_assert(std::adjacent_find(std::begin(kMarkRanges), std::end(kMarkRanges),
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-// The code point starting at text[pos] and its length in units; a lone
-// surrogate stands for itself with length 1.
+// The code point starting at `at` in a null-terminated text and its length
+// in units; a lone surrogate stands for itself with length 1.
 struct Decoded {
     char32_t codePoint;
     std::size_t length;
 };
 
-Decoded DecodeAt(std::u16string_view text, std::size_t pos) {
-    const char16_t lead = text[pos];
-    if (IsHighSurrogate(lead) && pos + 1 < text.size() && IsLowSurrogate(text[pos + 1])) {
-        const char32_t high = lead - 0xD800u;
-        const char32_t low = text[pos + 1] - 0xDC00u;
+Decoded DecodeAt(const char16_t* at) {
+    if (IsHighSurrogate(at[0]) && IsLowSurrogate(at[1])) {
+        const char32_t high = at[0] - 0xD800u;
+        const char32_t low = at[1] - 0xDC00u;
         return {0x10000u + (high << 10) + low, 2};
     }
-    return {lead, 1};
+    return {at[0], 1};
 }
 
 }  // namespace
@@ -59,11 +58,11 @@ bool IsCombiningMark(char32_t codePoint) noexcept {
     return it != std::end(kMarkRanges) && it->first <= codePoint;
 }
 
-std::size_t FirstCharLength(std::u16string_view text) noexcept {
-    if (text.empty()) return 0;
-    std::size_t length = DecodeAt(text, 0).length;
-    while (length < text.size()) {
-        const Decoded next = DecodeAt(text, length);
+std::size_t CharLength(const char16_t* at) noexcept {
+    if (*at == u'\0') return 0;
+    std::size_t length = DecodeAt(at).length;
+    while (at[length] != u'\0') {
+        const Decoded next = DecodeAt(at + length);
         if (!IsCombiningMark(next.codePoint)) break;
         length += next.length;
     }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 namespace quor::unicode {
 
@@ -14,8 +13,9 @@ char16_t UpperUnit(char16_t unit) noexcept;
 // True when the code point is a combining mark (General_Category Mn, Mc or Me).
 bool IsCombiningMark(char32_t codePoint) noexcept;
 
-// Code units in the first character of text: the base (one unit, or two for a valid surrogate pair)
-// plus every following combining mark (a supplementary mark counts its two units). 0 for empty text.
-std::size_t FirstCharLength(std::u16string_view text) noexcept;
+// Code units in the character at `at` in a null-terminated text: the base (one
+// unit, or two for a valid surrogate pair) and every combining mark after it (a
+// supplementary mark counts its two units); 0 at the terminator.
+std::size_t CharLength(const char16_t* at) noexcept;
 
 }  // namespace quor::unicode

@@ -6,7 +6,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <array>
 
 namespace quor::platform {
 namespace {
@@ -74,13 +73,9 @@ char16_t UpperUnit(char16_t unit) {
     return static_cast<char16_t>(one[0]);
 }
 
-std::size_t FirstCharLength(std::u16string_view text) {
-    // CharNextW wants a terminated string: give it a bounded window of the text,
-    // longer than any base character with its marks in real text.
-    std::array<wchar_t, 32> window{};
-    const std::size_t count = std::min(text.size(), window.size() - 1);
-    std::copy_n(text.begin(), count, window.begin());
-    return static_cast<std::size_t>(CharNextW(window.data()) - window.data());
+std::size_t CharLength(const char16_t* at) {
+    const wchar_t* unit = Wide(at);
+    return static_cast<std::size_t>(CharNextW(unit) - unit);
 }
 
 }  // namespace quor::platform

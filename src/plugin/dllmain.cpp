@@ -3,7 +3,7 @@
 
 #include "plugin/module.h"
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
     if (reason == DLL_PROCESS_ATTACH) quor::RecordModuleHandle(instance);
     return TRUE;
 }

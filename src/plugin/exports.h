@@ -1,8 +1,9 @@
 // The functions the plug-in exports to the host.
 //
 // Plain undecorated names (see QuorlinkU.def) with the caller-cleans calling
-// convention; each returns 1 for handled or success and 0 otherwise. No
-// exception ever leaves one of them.
+// convention; each returns 1 for handled or success and 0 otherwise. None of
+// them allocates memory, throws or can end the process: a failure is the
+// export's 0.
 #pragma once
 
 #include <cstdint>

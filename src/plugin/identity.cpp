@@ -1,26 +1,32 @@
 // The plug-in's identity: the Unicode answer, the about command and the
 // display name built from the version the host reads from our own module.
-#include <string>
+#include <string_view>
 
 #include "host/host_services.h"
 #include "plugin/decimal.h"
 #include "plugin/exports.h"
 #include "plugin/fields.h"
-#include "plugin/guard.h"
 #include "plugin/module.h"
 
 namespace quor {
 namespace {
 
+constexpr std::u16string_view kProductName = u"Quorlink";
+
+// At its longest: "Quorlink", a space and three "%d" numbers with one point
+// between the first two.
+using DisplayName = FixedText<kProductName.size() + 1 + kMaxDecimal + 1 + 2 * kMaxDecimal>;
+
 // "Quorlink" followed by the version as "%d.%d%d" of major, minor and release,
 // or "Quorlink" alone when the host cannot tell the version.
-std::u16string DisplayName(ModuleHandle module) {
-    std::u16string name = u"Quorlink";
+DisplayName NameFor(ModuleHandle module) {
+    DisplayName name;
+    name.Append(kProductName);
     ModuleVersionInfo version = BlankVersionInfo();
     if (QueryModuleVersion(module, &version) != 0) {
-        name.push_back(u' ');
+        name.Append(u' ');
         AppendComponent(name, version.major);
-        name.push_back(u'.');
+        name.Append(u'.');
         AppendComponent(name, version.minor);
         AppendComponent(name, version.release);
     }
@@ -36,12 +42,10 @@ bool CanFill(const PluginInfo* info) { return info != nullptr && info->size >= k
 std::int32_t QUOR_EXPORT_CALL Quor_IsSupportsPluginUnicode() { return 1; }
 
 std::int32_t QUOR_EXPORT_CALL Quor_GetPluginInfo(quor::PluginInfo* info) {
-    return quor::Guarded([&] {
-        if (!quor::CanFill(info)) return 0;
-        const std::u16string name = quor::DisplayName(quor::OwnModuleHandle());
-        info->flags |= quor::kPluginFlag;
-        quor::WriteField(info->displayName, std::u16string_view(name));
-        info->infoCode = 4;
-        return 1;
-    });
+    if (!quor::CanFill(info)) return 0;
+    const quor::DisplayName name = quor::NameFor(quor::OwnModuleHandle());
+    info->flags |= quor::kPluginFlag;
+    quor::WriteField(info->displayName, name);
+    info->infoCode = 4;
+    return 1;
 }

@@ -1,12 +1,11 @@
 // The plug-in's four menu entries: two text commands, a separator and the
 // start command. Only entry 1 looks at the world: it is marked unavailable
 // while the LeaderTask found now is too old for the hidden mode.
-#include <string_view>
+#include <cstddef>
 
 #include "leadertask/locator.h"
 #include "plugin/exports.h"
 #include "plugin/fields.h"
-#include "plugin/guard.h"
 
 namespace quor {
 namespace {
@@ -14,11 +13,12 @@ namespace {
 constexpr std::int32_t kTextCommand = 5;
 constexpr std::int32_t kStartCommand = 6;
 
-void FillTextEntry(MenuItemInfo& item, std::u16string_view caption, std::u16string_view hint) {
+template <std::size_t C, std::size_t H>
+void FillTextEntry(MenuItemInfo& item, const char16_t (&caption)[C], const char16_t (&hint)[H]) {
     WriteField(item.caption, caption);
     WriteField(item.hint, hint);
-    WriteField(item.procName, std::string_view("Text2LTProc"));
-    WriteField(item.initProcName, std::string_view("InitText2LTProc"));
+    WriteField(item.procName, "Text2LTProc");
+    WriteField(item.initProcName, "InitText2LTProc");
     item.flags |= kPluginFlag;
     item.itemCode = kTextCommand;
 }
@@ -41,9 +41,9 @@ std::int32_t FillMenuItem(std::int32_t index, MenuItemInfo& item) {
             item.flags |= kPluginFlag;
             return 1;
         case 3:
-            WriteField(item.caption, std::u16string_view(u"Start LeaderTask"));
-            WriteField(item.hint, std::u16string_view(u"Start the LeaderTask organizer"));
-            WriteField(item.procName, std::string_view("StartLTProc"));
+            WriteField(item.caption, u"Start LeaderTask");
+            WriteField(item.hint, u"Start the LeaderTask organizer");
+            WriteField(item.procName, "StartLTProc");
             item.flags |= kPluginFlag;
             item.itemCode = kStartCommand;
             return 1;
@@ -56,8 +56,6 @@ std::int32_t FillMenuItem(std::int32_t index, MenuItemInfo& item) {
 }  // namespace quor
 
 std::int32_t QUOR_EXPORT_CALL Quor_GetMenuItemInfo(std::int32_t index, quor::MenuItemInfo* item) {
-    return quor::Guarded([&] {
-        if (item == nullptr) return 0;
-        return quor::FillMenuItem(index, *item);
-    });
+    if (item == nullptr) return 0;
+    return quor::FillMenuItem(index, *item);
 }

@@ -1,7 +1,7 @@
 // The plug-in's own module handle, the one value kept from load to unload.
 #pragma once
 
-#include "plugin/records.h"
+#include "platform/handles.h"
 
 namespace quor {
 

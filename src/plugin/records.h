@@ -1,27 +1,17 @@
-// The host's records, laid out exactly as the host declares them.
+// The host's plug-in records, laid out exactly as the host declares them.
 //
 // The host owns every record and passes a pointer to it; the plug-in writes only
 // the fields named here and leaves every other byte as the host put it. The
 // 32-bit layout is the host's contract; the same declarations give the natural
-// x86-64 layout used by the 64-bit build and by our own test host.
+// x86-64 layout of the 64-bit test build.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/handles.h"
+
 namespace quor {
-
-using WindowHandle = void*;
-using ModuleHandle = void*;
-
-// Version of a file or module, filled by the host's version services.
-struct ModuleVersionInfo {
-    std::uint32_t size;  // set to 20 by the caller
-    std::uint32_t major;
-    std::uint32_t minor;
-    std::uint32_t release;
-    std::uint32_t build;
-};
 
 // Identity of the plug-in, filled by Quor_GetPluginInfo.
 struct PluginInfo {
@@ -65,12 +55,6 @@ inline constexpr std::uint32_t kPluginFlag = 2;
 
 // The shortest PluginInfo that holds every field the plug-in writes.
 inline constexpr std::uint32_t kPluginInfoFilledSize = 1060;
-
-static_assert(sizeof(ModuleVersionInfo) == 20);
-static_assert(offsetof(ModuleVersionInfo, major) == 4);
-static_assert(offsetof(ModuleVersionInfo, minor) == 8);
-static_assert(offsetof(ModuleVersionInfo, release) == 12);
-static_assert(offsetof(ModuleVersionInfo, build) == 16);
 
 static_assert(offsetof(PluginInfo, size) == 0);
 static_assert(offsetof(PluginInfo, infoCode) == 4);

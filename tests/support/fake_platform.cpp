@@ -11,6 +11,15 @@
 namespace quor::fake {
 namespace {
 
+// Marks the fake's own work, whose recording allocates, for the count of the
+// plug-in's allocations.
+struct AtWork {
+    AtWork() { ++world().atWork; }
+    ~AtWork() { --world().atWork; }
+    AtWork(const AtWork&) = delete;
+    AtWork& operator=(const AtWork&) = delete;
+};
+
 std::optional<std::u16string> Text(const char16_t* text) {
     if (text == nullptr) return std::nullopt;
     return std::u16string(text);
@@ -29,12 +38,15 @@ std::int32_t Fill(const Reported& reported, ModuleVersionInfo* info) {
 }
 
 std::int32_t QUOR_HOST_CALL FileVersion(const char16_t* path, ModuleVersionInfo* info) {
+    const AtWork atWork;
+    if (world().duringFileVersion) world().duringFileVersion();
     world().fileVersionQueries.emplace_back(path);
     const auto found = world().fileVersions.find(path);
     return Fill(found != world().fileVersions.end() ? Reported(found->second) : std::nullopt, info);
 }
 
 std::int32_t QUOR_HOST_CALL ModuleVersion(ModuleHandle module, ModuleVersionInfo* info) {
+    const AtWork atWork;
     world().moduleVersionQueries.push_back(module);
     return Fill(world().moduleVersion, info);
 }
@@ -73,6 +85,7 @@ namespace quor::platform {
 using fake::world;
 
 HostService FindHostService(const char* name) {
+    const fake::AtWork atWork;
     world().serviceLookups.emplace_back(name);
     const std::string_view wanted(name);
     if (wanted == "HST_GetMainWnd" && world().exportsMainWnd)
@@ -88,6 +101,7 @@ HostService FindHostService(const char* name) {
 // ERROR_MORE_DATA, and only the value's own bytes are written.
 RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueName, void* buffer,
                                    std::uint32_t bufferBytes) {
+    const fake::AtWork atWork;
     world().registryReads.push_back({key, valueName, bufferBytes});
     if (world().registryStatus != 0) return {world().registryStatus, 0};
     const auto& data = world().registryData;
@@ -98,18 +112,20 @@ RegistryRead ReadUserRegistryValue(const char16_t* key, const char16_t* valueNam
 
 std::intptr_t ShellExecuteText(WindowHandle owner, const char16_t* verb, const char16_t* file,
                                const char16_t* parameters, const char16_t* directory, int showCommand) {
+    const fake::AtWork atWork;
     world().shellCalls.push_back(
         {owner, verb, file, fake::Text(parameters), fake::Text(directory), showCommand});
     return world().shellResult;
 }
 
 int ShowMessageBox(WindowHandle owner, const char16_t* text, const char16_t* caption, std::uint32_t style) {
+    const fake::AtWork atWork;
     world().messages.push_back({owner, text, caption, style});
     return 1;
 }
 
 char16_t UpperUnit(char16_t unit) { return unicode::UpperUnit(unit); }
 
-std::size_t FirstCharLength(std::u16string_view text) { return unicode::FirstCharLength(text); }
+std::size_t CharLength(const char16_t* at) { return unicode::CharLength(at); }
 
 }  // namespace quor::platform

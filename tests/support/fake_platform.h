@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "plugin/records.h"
+#include "host/host_services.h"
+#include "platform/handles.h"
 
 namespace quor::fake {
 
@@ -51,6 +53,8 @@ struct World {
     WindowHandle mainWindow = reinterpret_cast<WindowHandle>(0x1010);
     std::map<std::u16string, ModuleVersionInfo> fileVersions;
     Reported moduleVersion;
+    // Runs inside every file-version query, as a host could run anything then.
+    std::function<void()> duringFileVersion;
 
     // What the core did.
     std::vector<std::string> serviceLookups;
@@ -60,6 +64,9 @@ struct World {
     std::vector<std::u16string> fileVersionQueries;
     std::vector<ModuleHandle> moduleVersionQueries;
     std::vector<ModuleVersionInfo> versionRecordsSeen;  // as handed to the host
+
+    // Above 0 while the fake itself is at work (its recording allocates).
+    int atWork = 0;
 
     // Records LeaderTask's path as LeaderTask does: text with its terminator.
     void SetLTPath(std::u16string_view path);

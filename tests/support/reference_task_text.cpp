@@ -19,7 +19,7 @@ bool Removable(const std::u16string& text, std::size_t pos, std::size_t length) 
 }
 
 std::size_t CharLengthAt(const std::u16string& text, std::size_t pos) {
-    const std::size_t length = platform::FirstCharLength(std::u16string_view(text).substr(pos));
+    const std::size_t length = platform::CharLength(text.c_str() + pos);
     return length == 0 ? 1 : length;
 }
 

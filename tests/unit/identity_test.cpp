@@ -1,5 +1,6 @@
-// The plug-in's identity: the Unicode answer, the about command, the display
-// name read back through the host's module-version service, and the size rule.
+// The plug-in's identity: the Unicode answer, the display name read back
+// through the host's module-version service, and the size rule. AboutProc, an
+// alias of the Unicode answer in the export table, is checked on the DLL.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -27,7 +28,7 @@ protected:
 
 std::u16string DisplayName(const PluginInfo& info) { return info.displayName; }
 
-TEST_F(IdentityTest, UnicodeAnswerAndAboutAreOneAndTouchNothing) {
+TEST_F(IdentityTest, UnicodeAnswerIsOneOnEveryCallAndTouchesNothing) {
     EXPECT_EQ(Quor_IsSupportsPluginUnicode(), 1);
     EXPECT_EQ(Quor_IsSupportsPluginUnicode(), 1);
     EXPECT_TRUE(fake::world().serviceLookups.empty());

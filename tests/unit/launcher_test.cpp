@@ -2,6 +2,9 @@
 // is read.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "leadertask/launcher.h"
 #include "support/fake_platform.h"
 
@@ -10,6 +13,19 @@ namespace {
 
 constexpr char16_t kPath[] = u"C:\\Program Files\\Leader Task\\LeaderTask.exe";
 const auto kOwner = reinterpret_cast<WindowHandle>(0x4242);
+
+// RunLT with link as the parameters built so far.
+bool RunWith(WindowHandle owner, std::u16string_view link, bool show) {
+    const auto parameters = std::make_unique<Parameters>();
+    parameters->Append(link);
+    return RunLT(owner, *parameters, show);
+}
+
+LTPath PathOf(std::u16string_view text) {
+    LTPath path;
+    path.Append(text);
+    return path;
+}
 
 class LauncherTest : public ::testing::Test {
 protected:
@@ -34,7 +50,7 @@ TEST_F(LauncherTest, ShellResultsAboveThirtyTwoAreSuccess) {
 }
 
 TEST_F(LauncherTest, ShownModeOpensThePathWithTheLinkAlone) {
-    EXPECT_TRUE(RunLT(kOwner, u"lt://planning_add?{Buy%20milk}", true));
+    EXPECT_TRUE(RunWith(kOwner, u"lt://planning_add?{Buy%20milk}", true));
     const fake::ShellCall& call = OnlyCall();
     EXPECT_EQ(call.owner, kOwner);
     EXPECT_EQ(call.verb, u"open");
@@ -45,33 +61,39 @@ TEST_F(LauncherTest, ShownModeOpensThePathWithTheLinkAlone) {
 }
 
 TEST_F(LauncherTest, HiddenModeAddsTheExitSwitch) {
-    EXPECT_TRUE(RunLT(nullptr, u"lt://planning_add?{Buy%20milk}", false));
+    EXPECT_TRUE(RunWith(nullptr, u"lt://planning_add?{Buy%20milk}", false));
     EXPECT_EQ(OnlyCall().parameters, u"lt://planning_add?{Buy%20milk} /exit");
     EXPECT_EQ(OnlyCall().owner, nullptr);
 }
 
 TEST_F(LauncherTest, NoPathMeansNoLaunch) {
     fake::world().registryStatus = 2;
-    EXPECT_FALSE(RunLT(kOwner, u"lt://planning_add?{}", true));
+    EXPECT_FALSE(RunWith(kOwner, u"lt://planning_add?{}", true));
     EXPECT_TRUE(fake::world().shellCalls.empty());
 }
 
 // Windows takes command lines of up to 32766 units: the quoted path, a space
-// and the parameters. A longer task is not launched rather than cut.
+// and the parameters. A longer task is not launched rather than cut; a link
+// too long for the exit switch's room is not launched in the hidden mode.
 TEST_F(LauncherTest, CommandLineLongerThanWindowsAllowsIsNotLaunched) {
     const std::size_t room = 32766 - (std::u16string_view(kPath).size() + 3);
-    EXPECT_TRUE(RunLT(nullptr, std::u16string(room, u'x'), true));
-    EXPECT_FALSE(RunLT(nullptr, std::u16string(room + 1, u'x'), true));
-    EXPECT_TRUE(RunLT(nullptr, std::u16string(room - 6, u'x'), false));
-    EXPECT_FALSE(RunLT(nullptr, std::u16string(room - 5, u'x'), false));
+    EXPECT_TRUE(RunWith(nullptr, std::u16string(room, u'x'), true));
+    EXPECT_FALSE(RunWith(nullptr, std::u16string(room + 1, u'x'), true));
+    EXPECT_TRUE(RunWith(nullptr, std::u16string(room - 6, u'x'), false));
+    EXPECT_FALSE(RunWith(nullptr, std::u16string(room - 5, u'x'), false));
     ASSERT_EQ(fake::world().shellCalls.size(), 2u);
     EXPECT_EQ(fake::world().shellCalls[1].parameters->size(), room);
+
+    fake::world().SetLTPath(u"C");
+    EXPECT_TRUE(RunWith(nullptr, std::u16string(kMaxParameters, u'x'), true));
+    EXPECT_FALSE(RunWith(nullptr, std::u16string(kMaxParameters - 5, u'x'), false));
+    EXPECT_EQ(fake::world().shellCalls.size(), 3u);
 }
 
 TEST_F(LauncherTest, ReadsThePathAnewOnEveryLaunch) {
-    RunLT(nullptr, u"a", true);
+    RunWith(nullptr, u"a", true);
     fake::world().SetLTPath(u"D:\\LT.exe");
-    RunLT(nullptr, u"a", true);
+    RunWith(nullptr, u"a", true);
     ASSERT_EQ(fake::world().shellCalls.size(), 2u);
     EXPECT_EQ(fake::world().shellCalls[1].file, u"D:\\LT.exe");
 }
@@ -80,13 +102,13 @@ TEST_F(LauncherTest, ShellFailureIsFalse) {
     for (std::intptr_t result :
          {std::intptr_t{2}, std::intptr_t{32}, static_cast<std::intptr_t>(0xFFFFFFFFu)}) {
         fake::world().shellResult = result;
-        EXPECT_FALSE(RunLT(nullptr, u"a", true)) << result;
-        EXPECT_FALSE(StartLT(nullptr, kPath)) << result;
+        EXPECT_FALSE(RunWith(nullptr, u"a", true)) << result;
+        EXPECT_FALSE(StartLT(nullptr, PathOf(kPath))) << result;
     }
 }
 
 TEST_F(LauncherTest, BareStartHasNoParameters) {
-    EXPECT_TRUE(StartLT(kOwner, kPath));
+    EXPECT_TRUE(StartLT(kOwner, PathOf(kPath)));
     const fake::ShellCall& call = OnlyCall();
     EXPECT_EQ(call.file, kPath);
     EXPECT_EQ(call.parameters, std::nullopt);

@@ -24,7 +24,7 @@ std::vector<std::uint8_t> Bytes(std::u16string_view units) {
 
 TEST_F(LocatorTest, ReadsLastStartOfLeaderTasksKeyToldAKilobyte) {
     fake::world().SetLTPath(kPath);
-    EXPECT_EQ(GetLTPath(), kPath);
+    EXPECT_EQ(GetLTPath().view(), kPath);
     ASSERT_EQ(fake::world().registryReads.size(), 1u);
     const fake::RegistryCall& read = fake::world().registryReads[0];
     EXPECT_EQ(read.key, u"Software\\Almeza\\LeaderTask");
@@ -46,19 +46,20 @@ TEST_F(LocatorTest, PathIsTheTextUpToTheFirstNullWithinTheBytesRead) {
         {{}, u""},
         {Bytes(std::u16string(u"\0C:\\a", 5)), u""},
         {Bytes(std::u16string(511, u'x') + u'\0'), std::u16string(511, u'x')},
-        {Bytes(std::u16string(512, u'x')), std::u16string(512, u'x')},
+        {Bytes(std::u16string(511, u'x')), std::u16string(511, u'x')},
+        {Bytes(std::u16string(512, u'x')), u""},          // all 1024 bytes, no terminator
         {Bytes(std::u16string(512, u'x') + u'\0'), u""},  // more than 1024 bytes
     };
     for (const auto& c : cases) {
         fake::world().SetRegistryBytes(c.data);
-        EXPECT_EQ(GetLTPath(), c.expected) << c.data.size();
+        EXPECT_EQ(GetLTPath().view(), c.expected) << c.data.size();
     }
 }
 
 TEST_F(LocatorTest, RegistryFailureGivesTheEmptyPath) {
     for (std::int32_t status : {2, 5, 234}) {
         fake::world().registryStatus = status;
-        EXPECT_EQ(GetLTPath(), u"") << status;
+        EXPECT_TRUE(GetLTPath().empty()) << status;
     }
 }
 
@@ -84,7 +85,7 @@ TEST_F(LocatorTest, VersionsAgainstTheMinimum) {
 }
 
 // What the gate's outputs hold for each outcome; the caller's record starts
-// as 9.9.9.9 so that a write is seen.
+// as 9.9.9.9 with a size of 77, so that a write of any field is seen.
 TEST_F(LocatorTest, OutputsForEachOutcome) {
     enum class Setup { NoValue, NoService, ServiceFails, TooOld, Fine };
     const struct {
@@ -105,11 +106,13 @@ TEST_F(LocatorTest, OutputsForEachOutcome) {
         if (c.setup == Setup::Fine) fake::world().fileVersions[kPath] = fake::Version(6, 9, 5, 2);
 
         ModuleVersionInfo out = fake::Version(9, 9, 9, 9);
-        std::u16string path = u"stale";
+        out.size = 77;
+        LTPath path;
+        path.Append(u"stale");
         EXPECT_EQ(CheckLTVersion(&out, &path), c.answer);
-        EXPECT_EQ(path, c.path);
+        EXPECT_EQ(path.view(), c.path);
         EXPECT_EQ(out.major, c.major);
-        EXPECT_EQ(out.size, 20u);
+        EXPECT_EQ(out.size, 77u);
         EXPECT_TRUE(CheckLTVersion(nullptr, nullptr) == c.answer);
     }
 }

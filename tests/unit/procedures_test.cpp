@@ -110,6 +110,42 @@ TEST_F(ProceduresTest, HiddenModeExplainsAMissingOrOldLeaderTask) {
     }
 }
 
+// The longest message: a path of 511 units and, after a major version too
+// old, components that print with a sign and ten digits each.
+TEST_F(ProceduresTest, VersionMessageHoldsTheLongestPathAndNumbers) {
+    const std::u16string path = u"C:\\" + std::u16string(508, u'p');
+    fake::world().SetLTPath(path);
+    fake::world().fileVersions[path] = fake::Version(5, 0x80000000u, 0x80000000u, 0x80000000u);
+    EXPECT_EQ(SaveText(u"x", 0), 1);
+    ASSERT_EQ(fake::world().messages.size(), 1u);
+    EXPECT_EQ(fake::world().messages[0].text, TooOldMessage(u"5.-2147483648.-2147483648.-2147483648", path));
+}
+
+// A text whose link cannot reach LeaderTask is refused silently; the hidden
+// mode's gate still speaks first, whatever the length of the text.
+TEST_F(ProceduresTest, TextTooLongForTheCommandLine) {
+    const std::u16string text(40'000, u'x');
+    EXPECT_EQ(SaveText(text.c_str(), 1), 0);
+    EXPECT_EQ(SaveText(text.c_str(), 0), 0);
+    EXPECT_TRUE(fake::world().shellCalls.empty());
+    EXPECT_TRUE(fake::world().messages.empty());
+
+    fake::world().fileVersions[kPath] = fake::Version(6, 9, 4, 9);
+    EXPECT_EQ(SaveText(text.c_str(), 0), 1);
+    ASSERT_EQ(fake::world().messages.size(), 1u);
+    EXPECT_EQ(fake::world().messages[0].text, TooOldMessage(u"6.9.4.9", kPath));
+}
+
+// The host's text is read once, when the call begins: what the host does to
+// its buffer while the gate asks it for LeaderTask's version is not seen.
+TEST_F(ProceduresTest, TextIsReadBeforeTheGateAsksTheHost) {
+    std::u16string text = u"buy milk";
+    fake::world().duringFileVersion = [&text] { text = u"sell car"; };
+    EXPECT_EQ(SaveText(text.c_str(), 0), 1);
+    ASSERT_EQ(fake::world().shellCalls.size(), 1u);
+    EXPECT_EQ(fake::world().shellCalls[0].parameters, u"lt://planning_add?{Buy%20milk} /exit");
+}
+
 TEST_F(ProceduresTest, ShownModeSkipsTheGate) {
     fake::world().fileVersions[kPath] = fake::Version(1, 0, 0, 0);
     EXPECT_EQ(SaveText(u"x", 1), 1);

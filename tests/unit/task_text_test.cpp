@@ -1,14 +1,19 @@
 // The task text and its link: the documented cases, the encoding of quotes
-// and control characters, combining marks, and agreement with the literal
-// step-by-step model on many generated texts.
+// and control characters, combining marks, the longest link that can reach
+// LeaderTask, and agreement with the literal step-by-step model on many
+// generated texts, short ones and ones at that limit.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "leadertask/task_text.h"
 #include "support/fake_platform.h"
 #include "support/reference_task_text.h"
+#include "support/task_link_text.h"
 
 namespace quor {
 namespace {
@@ -70,8 +75,8 @@ const LinkCase kLinkCases[] = {
 TEST(TaskTextTest, LinksForTypicalSelections) {
     for (const LinkCase& c : kLinkCases) {
         SCOPED_TRACE(::testing::PrintToString(c.text));
-        EXPECT_EQ(BuildTaskLink(c.text), Link(c.body));
-        EXPECT_EQ(PrepareTaskText(c.text), c.body);
+        EXPECT_EQ(test::TaskLinkOf(c.text), Link(c.body));
+        EXPECT_EQ(test::PreparedTextOf(c.text), c.body);
     }
 }
 
@@ -82,23 +87,71 @@ TEST(TaskTextTest, RunsOfSpacesNarrow) {
         std::u16string expected = u"A";
         for (std::size_t i = 0; i < left[n - 1]; ++i) expected += u"%20";
         expected += u"b";
-        EXPECT_EQ(PrepareTaskText(u"a" + std::u16string(n, u' ') + u"b"), expected) << n;
+        EXPECT_EQ(test::PreparedTextOf(u"a" + std::u16string(n, u' ') + u"b"), expected) << n;
     }
 }
 
-// The product and the literal model agree on texts built from the units that
-// matter to the pipeline.
-TEST(TaskTextTest, AgreesWithTheStepByStepModel) {
-    const std::u16string alphabet = u"  \r\n\r\n+!%=ab\"\t\u0301\u00A0к\U0001F600";
-    std::mt19937 random(20261211);
-    std::uniform_int_distribution<std::size_t> length(0, 24);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 20000; ++round) {
+// Texts of units that matter to the pipeline, picked at random.
+class RandomTexts {
+public:
+    explicit RandomTexts(std::uint32_t seed) : random_(seed) {}
+
+    std::u16string Pick(std::size_t maxLength) {
         std::u16string text;
-        for (std::size_t n = length(random); n != 0; --n) text += alphabet[pick(random)];
-        ASSERT_EQ(PrepareTaskText(text), test::ReferencePrepareTaskText(text))
-            << ::testing::PrintToString(text);
+        for (std::size_t n = Below(maxLength + 1); n != 0; --n) text += kAlphabet[Below(kAlphabet.size())];
+        return text;
     }
+    std::size_t Below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+
+private:
+    static constexpr std::u16string_view kAlphabet = u"  \r\n\r\n+!%=ab\"\t\u0301\u00A0к\U0001F600";
+    std::mt19937 random_;
+};
+
+// The link the literal model gives, or nothing when it is longer than any
+// link that can reach LeaderTask.
+std::optional<std::u16string> ReferenceLink(const std::u16string& text) {
+    const std::u16string link = Link(test::ReferencePrepareTaskText(text));
+    if (link.size() > kMaxParameters) return std::nullopt;
+    return link;
+}
+
+TEST(TaskTextTest, AgreesWithTheStepByStepModel) {
+    RandomTexts texts(20261211);
+    for (int round = 0; round < 20000; ++round) {
+        const std::u16string text = texts.Pick(24);
+        ASSERT_EQ(test::TaskLinkOf(text), ReferenceLink(text)) << ::testing::PrintToString(text);
+    }
+}
+
+// Near the longest link: a long plain middle between random ends, so that
+// the link lands just inside or just outside the limit, and trailing blanks
+// decide it now and then.
+TEST(TaskTextTest, AgreesWithTheStepByStepModelAtTheLimit) {
+    RandomTexts texts(20261212);
+    const std::size_t plain = kMaxParameters - kTaskLinkHead.size() - kTaskLinkTail.size() - 40;
+    for (int round = 0; round < 300; ++round) {
+        const std::u16string text =
+            texts.Pick(12) + std::u16string(plain + texts.Below(60), u'w') + texts.Pick(40);
+        ASSERT_EQ(test::TaskLinkOf(text), ReferenceLink(text))
+            << ::testing::PrintToString(text.substr(0, 12));
+    }
+}
+
+// The longest link that can reach LeaderTask fits exactly; one unit more
+// does not. Trailing blanks cost nothing, however many, but blanks that the
+// text goes on after are written, so they can overflow the link.
+TEST(TaskTextTest, LinksUpToTheLongestParameterString) {
+    const std::size_t most = kMaxParameters - kTaskLinkHead.size() - kTaskLinkTail.size();
+    const std::u16string fits = std::u16string(most, u'x');
+    ASSERT_EQ(test::TaskLinkOf(fits).value_or(u"").size(), kMaxParameters);
+    EXPECT_EQ(test::TaskLinkOf(fits + u"x"), std::nullopt);
+    EXPECT_EQ(test::TaskLinkOf(fits + std::u16string(1'000'000, u' ') + u"\r\n"), test::TaskLinkOf(fits));
+    EXPECT_EQ(test::TaskLinkOf(std::u16string(1'000'000, u' ') + u"x"), Link(u"X"));
+    EXPECT_EQ(test::TaskLinkOf(u"x" + std::u16string(1'000'000, u' ') + u"x"), std::nullopt);
+    EXPECT_EQ(test::TaskLinkOf(std::u16string(most - 3, u'x') + u" x"), std::nullopt);
+    EXPECT_EQ(test::TaskLinkOf(std::u16string(most - 4, u'x') + u" x").value_or(u"").size(), kMaxParameters);
+    EXPECT_EQ(test::TaskLinkOf(u"++" + std::u16string(1'000'000, u' ')), Link(u"++"));
 }
 
 class SendTextTest : public ::testing::Test {
@@ -107,12 +160,17 @@ protected:
         fake::Reset();
         fake::world().SetLTPath(u"C:\\LT\\LeaderTask.exe");
     }
+    static bool Send(const char16_t* text, WindowHandle owner, bool show) {
+        const auto link = std::make_unique<TaskLink>();
+        BuildTaskLink(text, *link);
+        return SendTextToLT(*link, owner, show);
+    }
 };
 
 TEST_F(SendTextTest, HandsTheLinkToLeaderTaskInEachMode) {
     const auto owner = reinterpret_cast<WindowHandle>(0x77);
-    EXPECT_TRUE(SendTextToLT(u"  buy milk\r\n", owner, true));
-    EXPECT_TRUE(SendTextToLT(u"  buy milk\r\n", owner, false));
+    EXPECT_TRUE(Send(u"  buy milk\r\n", owner, true));
+    EXPECT_TRUE(Send(u"  buy milk\r\n", owner, false));
     const auto& calls = fake::world().shellCalls;
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].parameters, u"lt://planning_add?{Buy%20milk}");
@@ -121,17 +179,24 @@ TEST_F(SendTextTest, HandsTheLinkToLeaderTaskInEachMode) {
 }
 
 TEST_F(SendTextTest, NullTextIsAnEmptyTask) {
-    EXPECT_TRUE(SendTextToLT(nullptr, nullptr, true));
+    EXPECT_TRUE(Send(nullptr, nullptr, true));
     ASSERT_EQ(fake::world().shellCalls.size(), 1u);
     EXPECT_EQ(fake::world().shellCalls[0].parameters, u"lt://planning_add?{}");
 }
 
 TEST_F(SendTextTest, ReturnsTheLaunchResult) {
     fake::world().shellResult = 2;
-    EXPECT_FALSE(SendTextToLT(u"x", nullptr, true));
+    EXPECT_FALSE(Send(u"x", nullptr, true));
     fake::world().registryStatus = 2;
-    EXPECT_FALSE(SendTextToLT(u"x", nullptr, true));
+    EXPECT_FALSE(Send(u"x", nullptr, true));
     EXPECT_EQ(fake::world().shellCalls.size(), 1u);
+}
+
+TEST_F(SendTextTest, ALinkThatDidNotFitIsNotSent) {
+    const std::u16string text(kMaxParameters, u'x');
+    EXPECT_FALSE(Send(text.c_str(), nullptr, true));
+    EXPECT_TRUE(fake::world().shellCalls.empty());
+    EXPECT_TRUE(fake::world().registryReads.empty());
 }
 
 }  // namespace

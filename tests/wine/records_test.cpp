@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host_fixture.h"
+#include "registry.h"
 
 namespace quortest {
 namespace {
@@ -50,23 +51,27 @@ struct EntryCase {
     std::string_view initProcName;
     std::int32_t itemCode;
     std::optional<std::int32_t> itemParam;
+    bool leaderTaskNewEnough = true;  // else none is registered, and entry 1 gets unavailable
 };
 
 TEST_F(RecordsTest, MenuEntriesGetTheirFieldsOnly) {
-    InstallLeaderTask(Standin::V6952);  // entry 1 then leaves unavailable alone
-    const std::array<EntryCase, 4> cases{{
+    constexpr std::u16string_view kHiddenCaption = u"Save Text To LeaderTask (NOT show)";
+    constexpr std::u16string_view kHiddenHint =
+        u"Save selected text as new task to LeaderTask organizer (do NOT show LT; Required LeaderTask "
+        u"6.9.5.2 or later)";
+    const std::array<EntryCase, 5> cases{{
         {0, u"Save Text To LeaderTask (and show)",
          u"Save selected text as new task to LeaderTask organizer (and show LT)", "Text2LTProc",
          "InitText2LTProc", 5, 1},
-        {1, u"Save Text To LeaderTask (NOT show)",
-         u"Save selected text as new task to LeaderTask organizer (do NOT show LT; Required LeaderTask "
-         u"6.9.5.2 or later)",
-         "Text2LTProc", "InitText2LTProc", 5, 0},
+        {1, kHiddenCaption, kHiddenHint, "Text2LTProc", "InitText2LTProc", 5, 0},
+        {1, kHiddenCaption, kHiddenHint, "Text2LTProc", "InitText2LTProc", 5, 0, false},
         {2, {}, {}, {}, {}, 0, std::nullopt},
         {3, u"Start LeaderTask", u"Start the LeaderTask organizer", "StartLTProc", {}, 6, std::nullopt},
     }};
     for (const EntryCase& test : cases) {
-        SCOPED_TRACE(test.index);
+        SCOPED_TRACE(std::to_string(test.index) + (test.leaderTaskNewEnough ? "" : ", no LeaderTask"));
+        quorhost::DeleteLeaderTaskKey();
+        if (test.leaderTaskNewEnough) InstallLeaderTask(Standin::V6952);
         Record item(quorhost::kMenuItemLength, kHostByte);
         Record expected = item;
         expected.SetU32(menu::flags, item.U32(menu::flags) | kPluginFlag);
@@ -78,6 +83,7 @@ TEST_F(RecordsTest, MenuEntriesGetTheirFieldsOnly) {
         }
         if (!test.initProcName.empty()) expected.SetText8(menu::initProcName, test.initProcName);
         if (test.itemParam) expected.SetI32(menu::itemParam, *test.itemParam);
+        if (!test.leaderTaskNewEnough) expected.SetI32(menu::unavailable, 1);
         EXPECT_EQ(ThePlugin().CallMenu(test.index, item), 1);
         ExpectBytes(item, expected);
     }

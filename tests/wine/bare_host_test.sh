@@ -8,8 +8,9 @@ wine_run=$1 prefix=$2 bare_host=$3 plugin=$4 standin=$5 work=$6
 key='HKCU\Software\Almeza\LeaderTask'
 passed=0 failed=0
 
-bare() { "$wine_run" "$prefix" "$bare_host" "$plugin" "$@"; }
-registry() { QUOR_WINE_QUIET=1 "$wine_run" "$prefix" reg "$@" >/dev/null 2>&1; }
+# The bare host's output, and its exit status when that is not 0.
+bare() { "$wine_run" "$prefix" "$bare_host" "$plugin" "$@" || echo "(exit status $?)"; }
+registry() { QUOR_WINE_QUIET=1 "$wine_run" "$prefix" reg "$@" >/dev/null; }
 
 # expect_line OUTPUT LINE WHAT: OUTPUT has LINE as one of its lines.
 expect_line() {

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # Tells the plug-in's story under Wine through quorhost.exe, with the stand-in
-# LeaderTask in a folder whose name has a space: demo.sh BUILD_DIR (a win64 build).
+# LeaderTask in a folder whose name has a space:
+# demo.sh BUILD_DIR PLUGIN VERSION (the win32 build, the shipped DLL, its version).
 set -euo pipefail
 
-build=$(cd "${1:?usage: demo.sh BUILD_DIR}" && pwd)
+usage="usage: demo.sh BUILD_DIR PLUGIN VERSION"
+build=$(cd "${1:?$usage}" && pwd)
+plugin=$(realpath "${2:?$usage}")
+version=${3:?$usage}
 root=$(cd "$(dirname "$0")/.." && pwd)
-plugin=$build/QuorlinkU.dll
 standins=$build/tools/leadertask_standin
 folder="$build/demo/Leader Task"
 
-host() { "$root/cmake/wine-run.sh" "$build/wineprefix" "$build/quorhost.exe" "$@"; }
+host() { QUOR_WINE_QUIET=1 "$root/cmake/wine-run.sh" "$build/wineprefix" "$build/quorhost.exe" "$@"; }
 heading() { printf '\n=== %s\n' "$*"; }
+
+echo "Quorlink $version: $plugin"
+echo "Loader: $("$root/cmake/wine-run.sh" --describe "$build/quorhost.exe")"
 
 install_leadertask() {
     mkdir -p "$folder"

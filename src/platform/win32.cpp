@@ -7,32 +7,20 @@
 
 #include <algorithm>
 
+#include "platform/unique_any.h"
+
 namespace quor::platform {
 namespace {
 
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
-// Owns an open registry key and closes it when it goes out of scope.
-class unique_hkey {
-public:
-    unique_hkey() = default;
-    ~unique_hkey() { reset(); }
-    unique_hkey(const unique_hkey&) = delete;
-    unique_hkey& operator=(const unique_hkey&) = delete;
-
-    HKEY get() const { return key_; }
-    HKEY* put() {
-        reset();
-        return &key_;
-    }
-    void reset() {
-        if (key_ != nullptr) RegCloseKey(key_);
-        key_ = nullptr;
-    }
-
-private:
-    HKEY key_ = nullptr;
+// An open registry key, closed when its owner goes.
+struct RegistryKeyTraits {
+    using pointer = HKEY;
+    static pointer invalid_value() noexcept { return nullptr; }
+    static void close(pointer key) noexcept { RegCloseKey(key); }
 };
+using unique_hkey = unique_any<RegistryKeyTraits>;
 
 }  // namespace
 

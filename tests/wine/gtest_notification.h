@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "handles.h"
+
 #define GTEST_HAS_NOTIFICATION_ 1
 
 namespace testing::internal {
@@ -13,15 +15,12 @@ namespace testing::internal {
 class Notification {
 public:
     Notification() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    ~Notification() { CloseHandle(event_); }
-    Notification(const Notification&) = delete;
-    Notification& operator=(const Notification&) = delete;
 
-    void Notify() { SetEvent(event_); }
-    void WaitForNotification() { WaitForSingleObject(event_, INFINITE); }
+    void Notify() { SetEvent(event_.get()); }
+    void WaitForNotification() { WaitForSingleObject(event_.get(), INFINITE); }
 
 private:
-    HANDLE event_;
+    quorhost::UniqueHandle event_;
 };
 
 }  // namespace testing::internal

@@ -1,7 +1,6 @@
 // Support for the integration tests, whose executable is a host of its own:
 // the built programs, the stand-in LeaderTask installed in a folder whose name
-// has a space, calls of menu entries with the message boxes they show, and
-// the bare host run as a child process.
+// has a space, and calls of menu entries with the message boxes they show.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,12 +13,18 @@
 #include <string_view>
 #include <vector>
 
+#include "host_records.h"
 #include "message_watch.h"
 #include "plugin.h"
 
 namespace quortest {
 
 enum class Standin { V6952, V6949, NoVersion };
+
+// The byte a host record holds wherever the plug-in has not written, and a
+// 32-bit field made of it.
+inline constexpr std::byte kHostByte{0xA5};
+inline constexpr std::int32_t kUntouched32 = static_cast<std::int32_t>(0xA5A5A5A5);
 
 // QuorlinkU.dll, loaded once for the whole run.
 const quorhost::Plugin& ThePlugin();
@@ -53,10 +58,6 @@ CallResult RunTextEntry(std::int32_t index, std::u16string_view text, HWND owner
 
 // Runs StartLTProc.
 CallResult RunStart();
-
-// Runs quorhost-bare.exe (the host without services) on the plug-in with
-// arguments and returns the lines it printed.
-std::vector<std::string> RunBareHost(std::wstring_view arguments);
 
 // Every test starts and ends with LeaderTask's registry key removed.
 class WineHostTest : public testing::Test {

@@ -1,7 +1,6 @@
 // The menu with the real registry and the stand-ins' real version resources:
 // only a LeaderTask of 6.9.5.2 or later leaves the hidden-mode entry available.
 #include <array>
-#include <cstring>
 #include <optional>
 
 #include "host_fixture.h"
@@ -12,15 +11,11 @@ namespace {
 
 using MenuTest = WineHostTest;
 
-// The bytes of a host record the plug-in has not written.
-constexpr unsigned char kHostByte = 0xA5;
-constexpr std::int32_t kUntouched = static_cast<std::int32_t>(0xA5A5A5A5);
-
+// unavailable of entry index, asked for in a record of host bytes.
 std::int32_t Unavailable(std::int32_t index) {
-    quor::MenuItemInfo item;
-    std::memset(&item, kHostByte, sizeof(item));
-    EXPECT_EQ(ThePlugin().Find<quorhost::GetMenuItemInfoFn>("Quor_GetMenuItemInfo")(index, &item), 1);
-    return item.unavailable;
+    quorhost::Record item(quorhost::kMenuItemLength, kHostByte);
+    EXPECT_EQ(ThePlugin().CallMenu(index, item), 1);
+    return item.I32(quorhost::menu_item::unavailable);
 }
 
 struct MenuCase {
@@ -31,7 +26,7 @@ struct MenuCase {
 
 TEST_F(MenuTest, HiddenEntryIsUnavailableUnlessLeaderTaskIsNewEnough) {
     const std::array<MenuCase, 4> cases{{
-        {"6.9.5.2", Standin::V6952, kUntouched},
+        {"6.9.5.2", Standin::V6952, kUntouched32},
         {"6.9.4.9", Standin::V6949, 1},
         {"no version resource", Standin::NoVersion, 1},
         {"not registered", std::nullopt, 1},
@@ -40,7 +35,7 @@ TEST_F(MenuTest, HiddenEntryIsUnavailableUnlessLeaderTaskIsNewEnough) {
         SCOPED_TRACE(test.name);
         quorhost::DeleteLeaderTaskKey();
         if (test.leaderTask) InstallLeaderTask(*test.leaderTask);
-        EXPECT_EQ(Unavailable(0), kUntouched);
+        EXPECT_EQ(Unavailable(0), kUntouched32);
         EXPECT_EQ(Unavailable(1), test.hiddenEntryUnavailable);
     }
 }

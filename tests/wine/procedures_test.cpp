@@ -64,16 +64,45 @@ TEST_F(ProceduresTest, StartPassesNoParameters) {
     EXPECT_EQ(WaitForReceived(), Quoted(LeaderTaskPath()));
 }
 
-// A selection whose link does not fit Windows' command line is not sent,
+struct BoundaryCase {
+    const char* mode;
+    std::int32_t entry;
+    std::wstring_view exitSwitch;
+};
+
+// Windows starts a program with a command line of at most 32,766 units; Wine's
+// shell makes it '"<path>" <parameters>'. A selection whose command line
+// reaches the limit exactly arrives whole; one unit more is not sent at all,
 // rather than reaching LeaderTask cut short and without its exit switch.
-TEST_F(ProceduresTest, SelectionTooLongForTheCommandLineIsNotSent) {
-    InstallLeaderTask(Standin::V6952);
-    std::u16string text;
-    for (int word = 0; word < 11000; ++word) text += u"word ";
-    const CallResult result = RunTextEntry(kHiddenEntry, text, MainWindow());
-    EXPECT_EQ(result.answer, 0);
-    EXPECT_TRUE(result.boxes.empty());
-    EXPECT_EQ(WaitForReceived(std::chrono::seconds(2)), std::nullopt);
+TEST_F(ProceduresTest, CommandLineOfTheLimitArrivesWholeAndOneUnitMoreIsNotSent) {
+    constexpr std::size_t kLimit = 32766;
+    constexpr std::size_t kQuotesAndSpace = 3;
+    constexpr std::wstring_view kLinkHead = L"lt://planning_add?{";
+    constexpr std::wstring_view kLinkTail = L"}";
+    const std::array<BoundaryCase, 2> cases{
+        {{"shown", kShownEntry, L""}, {"hidden", kHiddenEntry, L" /exit"}}};
+    for (const BoundaryCase& test : cases) {
+        SCOPED_TRACE(test.mode);
+        const std::size_t letters = kLimit - LeaderTaskPath().size() - kQuotesAndSpace - kLinkHead.size() -
+                                    kLinkTail.size() - test.exitSwitch.size();
+        const std::u16string text(letters, u'x');
+        const std::wstring commandLine = Quoted(LeaderTaskPath()) + L" " + std::wstring(kLinkHead) + L"X" +
+                                         std::wstring(letters - 1, L'x') + std::wstring(kLinkTail) +
+                                         std::wstring(test.exitSwitch);
+        ASSERT_EQ(commandLine.size(), kLimit);
+
+        InstallLeaderTask(Standin::V6952);
+        const CallResult whole = RunTextEntry(test.entry, text, MainWindow());
+        EXPECT_EQ(whole.answer, 1);
+        EXPECT_TRUE(whole.boxes.empty());
+        EXPECT_EQ(WaitForReceived(), commandLine);
+
+        InstallLeaderTask(Standin::V6952);
+        const CallResult tooLong = RunTextEntry(test.entry, text + u"x", MainWindow());
+        EXPECT_EQ(tooLong.answer, 0);
+        EXPECT_TRUE(tooLong.boxes.empty());
+        EXPECT_EQ(WaitForReceived(std::chrono::seconds(2)), std::nullopt);
+    }
 }
 
 TEST_F(ProceduresTest, RegisteredPathNamingNoFileFailsTheSave) {

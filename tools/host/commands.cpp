@@ -2,7 +2,6 @@
 // the menu, running an entry, and registering LeaderTask.
 #include "commands.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +10,7 @@
 
 #include "entries.h"
 #include "host_windows.h"
+#include "leadertask_view.h"
 #include "registry.h"
 #include "report.h"
 #include "text.h"
@@ -35,58 +35,44 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// LeaderTask as the host finds it: the registered path and the file's version.
-struct LeaderTask {
-    std::optional<std::wstring> path;
-    std::optional<FileVersion> version;
-};
-
-LeaderTask FindLeaderTask() {
-    const std::optional<std::vector<std::byte>> value = ReadLeaderTaskValue();
-    if (!value) return {};
-    std::wstring path(value->size() / sizeof(wchar_t), L'\0');
-    std::memcpy(path.data(), value->data(), path.size() * sizeof(wchar_t));
-    if (const std::size_t end = path.find(L'\0'); end != std::wstring::npos) path.resize(end);
-    return {path, ReadFileVersion(path.c_str())};
-}
-
 // Why the hidden mode cannot be used, or nothing when it can.
-std::optional<std::string> HiddenModeObstacle(const LeaderTask& leaderTask) {
-    const std::string minimum = ToText(kHiddenModeVersion);
-    if (!leaderTask.path || leaderTask.path->empty()) return "LeaderTask is not registered";
-    if (!leaderTask.version) return "the version of LeaderTask cannot be read";
-    if (*leaderTask.version < kHiddenModeVersion) {
-        return "LeaderTask " + ToText(*leaderTask.version) + " is older than " + minimum;
-    }
-    return std::nullopt;
+std::optional<std::string> HiddenModeObstacle(const LeaderTaskView& leaderTask) {
+    if (leaderTask.hiddenModeAvailable) return std::nullopt;
+    if (leaderTask.path.empty()) return "LeaderTask is not registered";
+    if (leaderTask.version == FileVersion{}) return "the version of LeaderTask cannot be read";
+    return "LeaderTask " + ToText(leaderTask.version) + " is older than " +
+           ToText(MinimumHiddenModeVersion());
 }
 
-int Identity(const Plugin& plugin) {
-    quor::PluginInfo info{};
-    info.size = sizeof(info);
-    const std::int32_t answer = plugin.Find<GetPluginInfoFn>("Quor_GetPluginInfo")(&info);
+int Identity(const Plugin& plugin, const std::wstring& path) {
+    Print("Plug-in: " + Visible(path) + " (" + plugin.Format() + ")");
+    Record info(kPluginInfoLength);
+    info.SetU32(plugin_info::size, kPluginInfoLength);
+    const std::int32_t answer = plugin.CallWithRecord("Quor_GetPluginInfo", info);
     Print("Quor_GetPluginInfo: " + std::to_string(answer));
-    Print("Display name: " + Visible(ToWide(FieldText(info.displayName))));
-    Print("Info code: " + std::to_string(info.infoCode));
-    Print("Flags: " + Hex(info.flags));
+    Print("Display name: " + Visible(ToWide(info.Text16(plugin_info::displayName))));
+    Print("Info code: " + std::to_string(info.I32(plugin_info::infoCode)));
+    Print("Flags: " + Hex(info.U32(plugin_info::flags)));
     Print("Quor_IsSupportsPluginUnicode: " +
-          std::to_string(plugin.Find<AnswerFn>("Quor_IsSupportsPluginUnicode")()));
-    Print("AboutProc: " + std::to_string(plugin.Find<AnswerFn>("AboutProc")()));
+          std::to_string(plugin.CallAnswer("Quor_IsSupportsPluginUnicode")));
+    Print("AboutProc: " + std::to_string(plugin.CallAnswer("AboutProc")));
     return 0;
 }
 
 int ShowLeaderTask() {
-    const LeaderTask leaderTask = FindLeaderTask();
-    if (!leaderTask.path) {
-        Print("LeaderTask is not registered (no value LastStart under HKCU\\Software\\Almeza\\LeaderTask).");
+    const LeaderTaskView leaderTask = FindLeaderTask();
+    if (leaderTask.path.empty()) {
+        Print(
+            "LeaderTask is not registered (no readable value LastStart under "
+            "HKCU\\Software\\Almeza\\LeaderTask).");
     } else {
-        Print("LeaderTask path: " + Visible(*leaderTask.path));
+        Print("LeaderTask path: " + Visible(leaderTask.path));
         Print("Version (as the host's version service reads it): " +
-              (leaderTask.version ? ToText(*leaderTask.version)
-                                  : "cannot be read (no file or no version resource)"));
+              (leaderTask.version == FileVersion{} ? "cannot be read (no file or no version resource)"
+                                                   : ToText(leaderTask.version)));
     }
     const std::optional<std::string> obstacle = HiddenModeObstacle(leaderTask);
-    Print("Saving without showing LeaderTask (needs " + ToText(kHiddenModeVersion) +
+    Print("Saving without showing LeaderTask (needs " + ToText(MinimumHiddenModeVersion()) +
           " or later): " + (obstacle ? "not available, " + *obstacle : "available"));
     return 0;
 }
@@ -95,23 +81,22 @@ int ShowMenu(const Plugin& plugin) {
     const std::optional<std::string> obstacle = HiddenModeObstacle(FindLeaderTask());
     Print("The plug-in's menu:");
     for (std::int32_t index = 0; index < kMaxMenuEntries; ++index) {
-        const std::optional<quor::MenuItemInfo> entry = MenuEntry(plugin, index);
+        const std::optional<Record> entry = MenuEntry(plugin, index);
         if (!entry) break;
-        const quor::MenuItemInfo& item = *entry;
-        const std::string caption = Visible(ToWide(FieldText(item.caption)));
-        const std::string procedure = FieldText(item.procName);
+        const std::string caption = Visible(ToWide(entry->Text16(menu_item::caption)));
+        const std::string procedure = entry->Text8(menu_item::procName);
         if (caption.empty() && procedure.empty()) {
             Print("  [" + std::to_string(index) + "] ------------ (separator)");
             continue;
         }
         std::string line = "  [" + std::to_string(index) + "] " + caption;
-        if (item.unavailable != 0)
+        if (entry->I32(menu_item::unavailable) != 0)
             line += "   (unavailable: " + obstacle.value_or("the plug-in says so") + ")";
         Print(line);
-        Print("        hint: " + Visible(ToWide(FieldText(item.hint))));
-        const std::string init = FieldText(item.initProcName);
+        Print("        hint: " + Visible(ToWide(entry->Text16(menu_item::hint))));
+        const std::string init = entry->Text8(menu_item::initProcName);
         Print("        runs: " + (init.empty() ? "" : init + ", then ") + procedure +
-              (init.empty() ? "" : ", item parameter " + std::to_string(item.itemParam)));
+              (init.empty() ? "" : ", item parameter " + std::to_string(entry->I32(menu_item::itemParam))));
     }
     return 0;
 }
@@ -164,17 +149,19 @@ RunOptions ParseRunOptions(std::span<const std::wstring> args) {
 
 int Run(const Plugin& plugin, const RunOptions& options) {
     const EntryRun run = RunEntry(plugin, options.index, options.text, options.owner);
-    const quor::MenuItemInfo& item = run.item;
-    const std::string procedure = FieldText(item.procName);
-    Print("Entry " + std::to_string(options.index) + ": " + Visible(ToWide(FieldText(item.caption))));
-    if (item.unavailable != 0) Print("(the host shows this entry unavailable; running it anyway)");
+    const Record& item = run.item;
+    const std::string procedure = item.Text8(menu_item::procName);
+    Print("Entry " + std::to_string(options.index) + ": " + Visible(ToWide(item.Text16(menu_item::caption))));
+    if (item.I32(menu_item::unavailable) != 0)
+        Print("(the host shows this entry unavailable; running it anyway)");
     if (procedure != "StartLTProc") {
         Print("Text: \"" + Visible(ToWide(options.text)) + "\"");
         Print("Owner window in the call record: " + DescribeWindow(options.owner));
     }
     if (run.initAnswer) {
-        Print(FieldText(item.initProcName) + " returned " + std::to_string(*run.initAnswer) + " (initCode " +
-              std::to_string(run.initCode) + ", initFlag " + std::to_string(run.initFlag) + ")");
+        Print(item.Text8(menu_item::initProcName) + " returned " + std::to_string(*run.initAnswer) +
+              " (initCode " + std::to_string(run.initCode) + ", initFlag " + std::to_string(run.initFlag) +
+              ")");
     }
     Print(procedure + " returned " + std::to_string(run.answer));
     if (run.boxes.empty()) Print("No message box.");
@@ -184,9 +171,10 @@ int Run(const Plugin& plugin, const RunOptions& options) {
 
 int PluginCommand(const std::wstring& pluginPath, std::span<const std::wstring> args) {
     if (args.empty()) throw UsageError("a plug-in command is missing");
-    const Plugin plugin(WindowsPath(pluginPath));
+    const std::wstring path = WindowsPath(pluginPath);
+    const Plugin plugin(path);
     const std::wstring& command = args[0];
-    if (command == L"identity" && args.size() == 1) return Identity(plugin);
+    if (command == L"identity" && args.size() == 1) return Identity(plugin, path);
     if (command == L"leadertask" && args.size() == 1) return ShowLeaderTask();
     if (command == L"menu" && args.size() == 1) return ShowMenu(plugin);
     if (command == L"run") return Run(plugin, ParseRunOptions(args.subspan(1)));

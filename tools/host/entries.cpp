@@ -5,33 +5,39 @@
 
 namespace quorhost {
 
-std::optional<quor::MenuItemInfo> MenuEntry(const Plugin& plugin, std::int32_t index) {
-    quor::MenuItemInfo item{};
-    if (plugin.Find<GetMenuItemInfoFn>("Quor_GetMenuItemInfo")(index, &item) == 0) return std::nullopt;
+std::optional<Record> MenuEntry(const Plugin& plugin, std::int32_t index) {
+    Record item(kMenuItemLength);
+    if (plugin.CallMenu(index, item) == 0) return std::nullopt;
     return item;
 }
 
+Record CallRecord(const std::u16string& text, std::int32_t itemParam, HWND owner) {
+    Record call(kProcCallLength);
+    call.SetPointer(proc_call::text, text.c_str());
+    call.SetI32(proc_call::itemParam, itemParam);
+    call.SetPointer(proc_call::ownerWnd, owner);
+    return call;
+}
+
 EntryRun RunEntry(const Plugin& plugin, std::int32_t index, std::u16string_view text, HWND owner) {
-    const std::optional<quor::MenuItemInfo> item = MenuEntry(plugin, index);
-    if (!item || item->procName[0] == '\0') {
+    std::optional<Record> item = MenuEntry(plugin, index);
+    const std::string procedure = item ? item->Text8(menu_item::procName) : "";
+    if (procedure.empty())
         throw std::runtime_error("menu entry " + std::to_string(index) + " has no procedure");
-    }
-    EntryRun run{*item, std::nullopt, 0, 0, 0, {}};
+    const std::string init = item->Text8(menu_item::initProcName);
+    EntryRun run{std::move(*item), std::nullopt, 0, 0, 0, {}};
     const MessageBoxWatch watch;
-    if (std::string_view(item->procName) == "StartLTProc") {
-        run.answer = plugin.Find<BareProcFn>(item->procName)();
+    if (procedure == "StartLTProc") {
+        run.answer = plugin.CallAnswer(procedure.c_str());
     } else {
         const std::u16string terminated(text);
-        quor::ProcCallInfo call{};
-        call.text = terminated.c_str();
-        call.itemParam = item->itemParam;
-        call.ownerWnd = owner;
-        if (item->initProcName[0] != '\0') {
-            run.initAnswer = plugin.Find<CallProcFn>(item->initProcName)(&call);
-            run.initCode = call.initCode;
-            run.initFlag = call.initFlag;
+        Record call = CallRecord(terminated, run.item.I32(menu_item::itemParam), owner);
+        if (!init.empty()) {
+            run.initAnswer = plugin.CallWithRecord(init.c_str(), call);
+            run.initCode = call.I32(proc_call::initCode);
+            run.initFlag = call.I32(proc_call::initFlag);
         }
-        run.answer = plugin.Find<CallProcFn>(item->procName)(&call);
+        run.answer = plugin.CallWithRecord(procedure.c_str(), call);
     }
     run.boxes = watch.Seen();
     return run;

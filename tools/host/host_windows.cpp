@@ -28,8 +28,8 @@ HWND CreateTopLevel(const wchar_t* title) {
 }  // namespace
 
 const HostWindows& TheHostWindows() {
-    static const HostWindows windows{Window(CreateTopLevel(L"Quorhost")),
-                                     Window(CreateTopLevel(L"Quorhost: another window"))};
+    static const HostWindows windows{UniqueWindow(CreateTopLevel(L"Quorhost")),
+                                     UniqueWindow(CreateTopLevel(L"Quorhost: another window"))};
     return windows;
 }
 

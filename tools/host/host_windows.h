@@ -4,27 +4,13 @@
 
 #include <windows.h>
 
+#include "handles.h"
+
 namespace quorhost {
 
-// Owns a window and destroys it when it goes out of scope.
-class Window {
-public:
-    explicit Window(HWND window) : window_(window) {}
-    ~Window() {
-        if (window_ != nullptr) DestroyWindow(window_);
-    }
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
-
 struct HostWindows {
-    Window main;
-    Window other;
+    UniqueWindow main;
+    UniqueWindow other;
 };
 
 // Created, hidden, by the first call, which the host makes at start; the

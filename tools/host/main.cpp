@@ -11,17 +11,19 @@
 #include <vector>
 
 #include "commands.h"
+#include "exit_record.h"
 #include "host_windows.h"
 
 int wmain(int argc, wchar_t** argv) {
+    const quorhost::ExitRecord exitRecord;
     SetConsoleOutputCP(CP_UTF8);
     _setmode(_fileno(stdout), _O_BINARY);
     try {
         quorhost::TheHostWindows();
         const std::vector<std::wstring> args(argv + 1, argv + argc);
-        return quorhost::RunCommand(args);
+        return exitRecord.Finish(quorhost::RunCommand(args));
     } catch (const std::exception& error) {
         std::fprintf(stdout, "quorhost: %s\n", error.what());
-        return 1;
+        return exitRecord.Finish(1);
     }
 }

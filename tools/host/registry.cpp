@@ -1,28 +1,13 @@
 // Registry access with an owned key handle; failures throw std::runtime_error.
 #include "registry.h"
 
+#include "handles.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace quorhost {
 namespace {
-
-// Owns an open registry key and closes it when it goes out of scope.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_ != nullptr) RegCloseKey(key_);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY get() const { return key_; }
-    HKEY* put() { return &key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 void Check(LSTATUS status, const char* what) {
     if (status != ERROR_SUCCESS) {
@@ -30,7 +15,7 @@ void Check(LSTATUS status, const char* what) {
     }
 }
 
-bool OpenLeaderTaskKey(RegistryKey& key, REGSAM access) {
+bool OpenLeaderTaskKey(UniqueRegistryKey& key, REGSAM access) {
     const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, kLeaderTaskKey, 0, access, key.put());
     if (status == ERROR_FILE_NOT_FOUND) return false;
     Check(status, "open the LeaderTask registry key");
@@ -40,7 +25,7 @@ bool OpenLeaderTaskKey(RegistryKey& key, REGSAM access) {
 }  // namespace
 
 void SetLeaderTaskValue(DWORD type, std::span<const std::byte> data) {
-    RegistryKey key;
+    UniqueRegistryKey key;
     Check(RegCreateKeyExW(HKEY_CURRENT_USER, kLeaderTaskKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
                           nullptr),
           "create the LeaderTask registry key");
@@ -55,7 +40,7 @@ void RegisterLeaderTask(std::wstring_view path) {
 }
 
 void DeleteLeaderTaskValue() {
-    RegistryKey key;
+    UniqueRegistryKey key;
     if (!OpenLeaderTaskKey(key, KEY_SET_VALUE)) return;
     const LSTATUS status = RegDeleteValueW(key.get(), kLeaderTaskValue);
     if (status != ERROR_FILE_NOT_FOUND) Check(status, "delete the LeaderTask registry value");
@@ -64,21 +49,6 @@ void DeleteLeaderTaskValue() {
 void DeleteLeaderTaskKey() {
     const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, kLeaderTaskKey);
     if (status != ERROR_FILE_NOT_FOUND) Check(status, "delete the LeaderTask registry key");
-}
-
-std::optional<std::vector<std::byte>> ReadLeaderTaskValue() {
-    RegistryKey key;
-    if (!OpenLeaderTaskKey(key, KEY_QUERY_VALUE)) return std::nullopt;
-    DWORD size = 0;
-    LSTATUS status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, nullptr, nullptr, &size);
-    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    Check(status, "read the LeaderTask registry value");
-    std::vector<std::byte> data(size);
-    status = RegQueryValueExW(key.get(), kLeaderTaskValue, nullptr, nullptr,
-                              reinterpret_cast<BYTE*>(data.data()), &size);
-    Check(status, "read the LeaderTask registry value");
-    data.resize(size);
-    return data;
 }
 
 }  // namespace quorhost

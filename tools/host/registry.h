@@ -1,16 +1,14 @@
 // The registry value where LeaderTask records its path at every start,
-// HKCU\Software\Almeza\LeaderTask "LastStart", written, read and removed for
+// HKCU\Software\Almeza\LeaderTask "LastStart", written and removed for
 // the demo and the tests.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorhost {
 
@@ -28,8 +26,5 @@ void DeleteLeaderTaskValue();
 
 // Removes the key with everything in it; nothing to do when there is no key.
 void DeleteLeaderTaskKey();
-
-// The value's bytes as stored, or nothing when the key or the value is missing.
-std::optional<std::vector<std::byte>> ReadLeaderTaskValue();
 
 }  // namespace quorhost

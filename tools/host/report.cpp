@@ -33,12 +33,6 @@ void Print(std::string_view line) {
     std::fflush(stdout);
 }
 
-std::string Hex(unsigned long long value) {
-    char text[24];
-    std::snprintf(text, sizeof(text), "0x%llX", value);
-    return text;
-}
-
 std::string DescribeWindow(HWND window) {
     const HostWindows& windows = TheHostWindows();
     if (window == nullptr) return "none";

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace quorhost {
 
@@ -51,6 +52,12 @@ std::string Visible(std::wstring_view text, std::string_view lineBreak) {
     }
     flush();
     return out;
+}
+
+std::string Hex(unsigned long long value) {
+    char text[24];
+    std::snprintf(text, sizeof(text), "0x%llX", value);
+    return text;
 }
 
 std::wstring WindowsPath(std::wstring_view path) {

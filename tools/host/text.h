@@ -18,6 +18,9 @@ std::u16string ToU16(std::wstring_view text);
 // feed as "⏎" followed by lineBreak, a tab as "␉", a CR as "␍", and so on.
 std::string Visible(std::wstring_view text, std::string_view lineBreak = {});
 
+// "0x2"
+std::string Hex(unsigned long long value);
+
 // A path starting with '/' comes from a Linux script: under Wine the Unix root
 // is drive Z:, so "/a/b" becomes "Z:\a\b". Any other path is returned as given.
 std::wstring WindowsPath(std::wstring_view path);

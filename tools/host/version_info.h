@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,11 +16,8 @@ struct FileVersion {
     std::uint32_t release;
     std::uint32_t build;
 
-    auto operator<=>(const FileVersion&) const = default;
+    bool operator==(const FileVersion&) const = default;
 };
-
-// The oldest LeaderTask that takes a task without showing itself.
-inline constexpr FileVersion kHiddenModeVersion{6, 9, 5, 2};
 
 // major = HIWORD(dwFileVersionMS), minor = LOWORD(MS), release = HIWORD(LS),
 // build = LOWORD(LS); nothing for a missing file or one without a version resource.

@@ -25,7 +25,8 @@ def load(stream):
         if bench.get("run_type", "iteration") == "iteration":
             runs[tuple(bench["run_name"].split("/"))].append(bench)
     return {key: {counter: mean(run[counter] for run in group)
-                  for counter in ("ns_per_unit", "peak_bytes", "launched") if counter in group[0]}
+                  for counter in ("ns_per_unit", "peak_bytes", "launched", "units", "link_units")
+                  if counter in group[0]}
             for key, group in runs.items()}
 
 
@@ -46,7 +47,8 @@ def main():
             pipeline = get("pipeline", shape, size)
             if pipeline is None:
                 continue
-            print(f" {shape}/{size}: pipeline {pipeline:.3f} ns/unit")
+            units, link = get("pipeline", shape, size, "units"), get("pipeline", shape, size, "link_units")
+            print(f" {shape}/{size} ({units:.0f} units, link {link:.0f}): pipeline {pipeline:.3f} ns/unit")
             reference = get("reference", shape, size)
             if reference is not None:
                 line(f"pipeline >= {FASTER_THAN_REFERENCE}x faster than reference (x)", reference / pipeline,

@@ -69,6 +69,8 @@ void Pipeline(benchmark::State& state, Shape shape, std::size_t units) {
         benchmark::ClobberMemory();
     }
     ReportPerUnit(state, units);
+    state.counters["units"] = static_cast<double>(units);
+    state.counters["link_units"] = static_cast<double>(link->size());
 }
 
 void Reference(benchmark::State& state, Shape shape, std::size_t units) {

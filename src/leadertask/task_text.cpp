@@ -27,16 +27,17 @@ bool IsTrimUnit(char16_t unit) { return unit <= u' ' && (kTrimUnits >> unit & 1)
 // the double quote.
 bool IsPlain(char16_t unit) { return unit > u'"'; }
 
-// Past the leading spaces, CRs and LFs that are characters of their own. No
-// trim unit is a combining mark, so one that is followed by another trim unit
-// or by the terminator stands alone; only in front of anything else can a
-// mark join it, and there the platform's character step decides. A trim unit
-// that carries a mark begins a character that stays.
+// Past the run of spaces, CRs and LFs at `at`.
 const char16_t* SkipTrimUnits(const char16_t* at) {
     while (IsTrimUnit(*at)) ++at;
     return at;
 }
 
+// Past the leading spaces, CRs and LFs that are characters of their own. No
+// trim unit is a combining mark, so one that is followed by another trim unit
+// or by the terminator stands alone; only in front of anything else can a
+// mark join it, and there the platform's character step decides. A trim unit
+// that carries a mark begins a character that stays.
 const char16_t* TrimStart(const char16_t* text) {
     const char16_t* const end = SkipTrimUnits(text);
     if (end != text && *end != u'\0' && platform::CharLength(end - 1) > 1) return end - 1;

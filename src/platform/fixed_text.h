@@ -16,8 +16,6 @@ namespace quor {
 template <std::size_t N>
 class FixedText {
 public:
-    static constexpr std::size_t kCapacity = N;
-
     FixedText() noexcept { units_[0] = u'\0'; }
     FixedText(const FixedText& other) noexcept { *this = other; }
     FixedText& operator=(const FixedText& other) noexcept {

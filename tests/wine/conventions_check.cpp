@@ -2,7 +2,7 @@
 // the tests are built. On 32-bit Windows a convention is part of a function's
 // type: the exports must be what the host calls (__cdecl, as in plugin.h) and
 // the plug-in's types for the host's services what the host exports
-// (__stdcall, as in services.h). At run time the checked calls catch an
+// (__stdcall, as in services.cpp). At run time the checked calls catch an
 // export that breaks its convention, but a service called with the wrong one
 // corrupts the plug-in's own frames instead, which may crash a later call or
 // go unnoticed; this catches it at once. On x86-64 every check holds.

@@ -8,11 +8,9 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <type_traits>
 
 #include "host_records.h"
 #include "host_windows.h"
-#include "services.h"
 #include "version_info.h"
 
 namespace {
@@ -54,7 +52,3 @@ __declspec(dllexport) std::int32_t __stdcall HST_GetModuleVersionInfoEx(HMODULE 
 }
 
 }  // extern "C"
-
-static_assert(std::is_same_v<decltype(&HST_GetMainWnd), quorhost::MainWndService>);
-static_assert(std::is_same_v<decltype(&HST_GetModuleVersionInfo), quorhost::FileVersionService>);
-static_assert(std::is_same_v<decltype(&HST_GetModuleVersionInfoEx), quorhost::ModuleVersionService>);
